@@ -1,0 +1,77 @@
+#include "cli/cli.h"
+
+#include <array>
+#include <ostream>
+#include <string_view>
+
+namespace omenary::cli {
+
+namespace {
+
+using Handler = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+struct Subcommand {
+    std::string_view name;
+    std::string_view usage;
+    Handler handler;  // nullptr: not available in this build yet
+};
+
+constexpr std::array<Subcommand, 5> kSubcommands = {
+    {
+     {"general",
+     "general  --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none]\n"
+     "                     --year BE [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
+     nullptr},
+     {"marriage",
+     "marriage --groom BE --bride BE [--groom-father N|none] [--groom-mother N|none]\n"
+     "                     [--bride-father N|none] [--bride-mother N|none]\n"
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
+     nullptr},
+     {"coin",
+     "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
+     nullptr},
+     {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", nullptr},
+     {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", nullptr},
+     }
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage:\n";
+    for (const Subcommand& command : kSubcommands)
+        out << "  omenary-cli " << command.usage << "\n";
+    out << "\n"
+           "general, marriage, coin: compute an omenary and print its working values and page as JSON.\n"
+           "calendar: write HOROSCOPE.INI and the calendar data files for BE years FROM ... TO.\n"
+           "page: render a page as it stands before any fill.\n"
+           "DEG is a degree as typed in the window (0 ... 359.9), N a branch code 1 ... 12, BE a Buddhist\n"
+           "Era year from the calendar, DATE YYYY-MM-DD (the system date; default today).\n"
+           "Exit status: 0 success, 1 a file could not be read or written, 2 an argument was refused.\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintHelp(err);
+        return kExitRefused;
+    }
+    if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    for (const Subcommand& command : kSubcommands) {
+        if (command.name != args.front()) continue;
+        if (command.handler == nullptr) {
+            err << "omenary-cli: the subcommand '" << command.name
+                << "' is not available in this build yet\n";
+            return kExitRefused;
+        }
+        return command.handler(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    err << "omenary-cli: unknown subcommand '" << args.front()
+        << "'; allowed: general, marriage, coin, calendar, page (see --help)\n";
+    return kExitRefused;
+}
+
+}  // namespace omenary::cli

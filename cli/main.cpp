@@ -1,0 +1,11 @@
+// omenary-cli: computes omenaries and generates calendar data without a window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return omenary::cli::Run(args, std::cout, std::cerr);
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures (once) and builds into the folder given, with any extra CMake options after it.
+set -euo pipefail
+dir=$1
+shift
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ ! -f "$root/$dir/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$root/$dir" -G Ninja "$@"
+fi
+cmake --build "$root/$dir" --parallel "$(nproc)"

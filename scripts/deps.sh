@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the program need on Debian 12, skipping what is there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-thai-tlwg fonts-dejavu-core
+    xvfb xauth poppler-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+else
+    if [ -t 0 ]; then
+        read -r -p "These packages need sudo. Use sudo apt-get to install them? [y/N] " answer
+        case "$answer" in [yY]*) ;; *) echo "Not installed; install them and run again." >&2; exit 1 ;; esac
+    fi
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,77 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+namespace omenary::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunInProcess(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, HelpListsEverySubcommandOfTheContract) {
+    const Outcome help = RunInProcess({"--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    for (const char* usage : {"omenary-cli general  --back DEG", "omenary-cli marriage --groom BE --bride BE",
+                              "omenary-cli coin     --stem S --branch B --start BE-MM-DD",
+                              "omenary-cli calendar --from BE --to BE --out DIR [--split YEARS]",
+                              "omenary-cli page     general|marriage|coin"})
+        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
+}
+
+TEST(Cli, NoArgumentsOrAnUnknownSubcommandIsRefused) {
+    const Outcome none = RunInProcess({});
+    EXPECT_EQ(none.status, kExitRefused);
+    EXPECT_TRUE(none.out.empty());
+    const Outcome unknown = RunInProcess({"horoscope"});
+    EXPECT_EQ(unknown.status, kExitRefused);
+    EXPECT_NE(unknown.err.find("horoscope"), std::string::npos);
+    EXPECT_TRUE(unknown.out.empty());
+}
+
+// Bare subcommands lack their required arguments (or are not built yet): refused either way, with
+// a message and nothing on standard output.
+TEST(Cli, BareSubcommandIsRefusedWithAMessage) {
+    for (const char* name : {"general", "marriage", "coin", "calendar", "page"}) {
+        const Outcome bare = RunInProcess({name});
+        EXPECT_EQ(bare.status, kExitRefused) << name;
+        EXPECT_FALSE(bare.err.empty()) << name;
+        EXPECT_TRUE(bare.out.empty()) << name;
+    }
+}
+
+// The real program, as scripts see it: exit status and the two streams.
+TEST(Cli, ProcessExitStatusAndStreams) {
+    const std::string command = std::string(OMENARY_CLI_PATH) + " --help 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    std::array<char, 256> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr)
+        out += buffer.data();
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(out.find("omenary-cli calendar"), std::string::npos);
+
+    const int refused = std::system((std::string(OMENARY_CLI_PATH) + " nonsense >/dev/null 2>&1").c_str());
+    EXPECT_EQ(WEXITSTATUS(refused), kExitRefused);
+}
+
+}  // namespace
+}  // namespace omenary::cli
