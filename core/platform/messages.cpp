@@ -1,0 +1,17 @@
+#include "core/platform/messages.h"
+
+namespace omenary::platform {
+
+void RecordedMessages::Show(MessageIcon icon, std::string_view text) {
+    entries_.push_back({icon, std::string(text)});
+}
+
+std::vector<std::string> RecordedMessages::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (const Entry& entry : entries_)
+        texts.push_back(entry.text);
+    return texts;
+}
+
+}  // namespace omenary::platform

@@ -1,0 +1,41 @@
+// Message boxes and the beep, as the core asks for them. The window shows real boxes; the CLI and the
+// tests record what would have been shown.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace omenary::platform {
+
+enum class MessageIcon { Error, Warning, Information, Question };
+
+class Messages {
+  public:
+    virtual ~Messages() = default;
+    // A modal box with the icon and one OK button; returns when the user closed it.
+    virtual void Show(MessageIcon icon, std::string_view text) = 0;
+    virtual void Beep() = 0;
+};
+
+// Keeps every message and beep in order instead of showing them.
+class RecordedMessages final : public Messages {
+  public:
+    struct Entry {
+        MessageIcon icon;
+        std::string text;
+    };
+
+    void Show(MessageIcon icon, std::string_view text) override;
+    void Beep() override { ++beeps_; }
+
+    const std::vector<Entry>& Entries() const { return entries_; }
+    std::vector<std::string> Texts() const;
+    int Beeps() const { return beeps_; }
+
+  private:
+    std::vector<Entry> entries_;
+    int beeps_ = 0;
+};
+
+}  // namespace omenary::platform
