@@ -24,8 +24,8 @@ struct DayRecord {
 };
 
 // The day a line describes; nothing for a line that is short, has no date key of digits at 1-10, or
-// no stem 1 ... 10 at 22-23 (a leading blank accepted) and branch 1 ... 12 at 24-25. Such lines,
-// the header line among them, match no date and are skipped.
+// no stem 1 ... 10 at 22-23 and branch 1 ... 12 at 24-25 (each two digits or a blank and a digit).
+// Such lines, the header line among them, match no date and are skipped.
 std::optional<DayRecord> ReadDayRecord(std::string_view line);
 
 // The lines of a calendar data file (`listboxcalendar`), read once; nothing when it cannot be read.
