@@ -43,7 +43,12 @@ int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, 
     const std::string years = "a BE year " + std::to_string(calendar::kGeneratorFirstYear) + " ... " +
                               std::to_string(calendar::kGeneratorLastYear);
     for (const char* required : {"--from", "--to", "--out"})
-        if (!given.contains(required)) return Refuse(err, required, "", "required");
+        if (!given.contains(required)) {
+            err << "omenary-cli calendar: " << required
+                << " is missing; usage: calendar --from BE --to BE --out DIR "
+                << "[--split YEARS]\n";
+            return kExitRefused;
+        }
     const auto from =
         WholeNumberIn(given["--from"], calendar::kGeneratorFirstYear, calendar::kGeneratorLastYear);
     if (!from) return Refuse(err, "--from", given["--from"], years);

@@ -54,7 +54,7 @@ std::optional<std::filesystem::path> FindCalendarIndex(const std::filesystem::pa
 }
 
 YearRange CalendarIndex::CalendarYearRange() const {
-    // A loaded index has at least one record, each with four-digit years.
+    if (records_.empty()) return {};
     return {std::to_string(records_.front().firstYear), std::to_string(records_.back().lastYear)};
 }
 
@@ -67,6 +67,7 @@ std::string CalendarIndex::CalendarFileForYear(int beYear) const {
 
 std::vector<std::string> CalendarIndex::YearListItems() const {
     std::vector<std::string> items;
+    if (records_.empty()) return items;
     const int first = records_.front().firstYear;
     const int last = records_.back().lastYear;
     for (int year = first + 1; year < last; ++year)

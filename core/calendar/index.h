@@ -39,6 +39,7 @@ struct YearRange {
 struct IndexLoad;
 IndexLoad ParseCalendarIndex(std::string bytes);
 
+// Only ParseCalendarIndex makes an index with records; a default one has none and answers empty.
 class CalendarIndex {
   public:
     // The lines of the file (`MemoHoroscopeINI`), reading past the end gives an empty line.

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <set>
 
@@ -115,6 +118,21 @@ TEST(Generator, EveryDayOnceWithUnbrokenPillarsAndTwelveTermsAYear) {
     }
     EXPECT_EQ(termsThisYear, 12);
     EXPECT_EQ(expected, sys_days{year{2158} / January / 1});
+}
+
+TEST(Generator, HeaderNoteIsTheThaiTextInWindows874) {
+    std::string utf8 = "ปฏิทินรายวัน เวลาประเทศไทย";
+    const iconv_t convert = iconv_open("WINDOWS-874", "UTF-8");
+    ASSERT_NE(convert, reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)));
+    std::string converted(utf8.size(), '\0');
+    char* in = utf8.data();
+    char* out = converted.data();
+    std::size_t inLeft = utf8.size(), outLeft = converted.size();
+    const std::size_t result = iconv(convert, &in, &inLeft, &out, &outLeft);
+    iconv_close(convert);
+    ASSERT_NE(result, static_cast<std::size_t>(-1));
+    converted.resize(converted.size() - outLeft);
+    EXPECT_EQ(converted, kDataHeaderNote);
 }
 
 TEST(Generator, ReproducesTheShippedFilesByteForByte) {
