@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/commands.h"
+
 namespace omenary::cli {
 
 namespace {
@@ -31,7 +33,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
      nullptr},
-     {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", nullptr},
+     {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", RunCalendarCommand},
      {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", nullptr},
      }
 };

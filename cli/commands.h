@@ -1,0 +1,13 @@
+// The subcommand handlers of omenary-cli; each takes the arguments after the subcommand's name.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace omenary::cli {
+
+// calendar --from BE --to BE --out DIR [--split YEARS]
+int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace omenary::cli

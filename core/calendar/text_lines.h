@@ -1,0 +1,35 @@
+// The lines of a calendar text file, held as the window's memo and list boxes held them: the file's
+// bytes once, and where each line starts and ends.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace omenary::calendar {
+
+class TextLines {
+  public:
+    TextLines() = default;
+    // CR LF, a lone CR and a lone LF each end a line; a final line without an ending counts too.
+    explicit TextLines(std::string bytes);
+
+    std::size_t Count() const { return spans_.size(); }
+    // The line at a 0-based index; at or past the end an empty line, never an error.
+    std::string_view Line(std::size_t index) const;
+    const std::string& Bytes() const { return bytes_; }
+
+  private:
+    std::string bytes_;
+    std::vector<std::pair<std::size_t, std::size_t>> spans_;  // offset, length
+};
+
+// The whole content of a file as bytes; nothing when it cannot be read. Files larger than maxBytes
+// are not read either.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes);
+
+}  // namespace omenary::calendar
