@@ -1,9 +1,21 @@
-// The main window: one page control with the four tabs of the program.
+// The main window: one page control with the program's four tabs. It forwards every event to the
+// core's handlers and shows the working values they leave; it decides nothing itself.
 #pragma once
 
 #include <QWidget>
 
+#include <array>
+
+#include "core/general/general_values.h"
+#include "core/shell/omenary.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTabWidget;
+class QToolButton;
 
 namespace omenary::app {
 
@@ -14,12 +26,53 @@ class TFormomenary : public QWidget {
     static constexpr int kWidth = 286;
     static constexpr int kHeight = 454;
 
-    explicit TFormomenary(QWidget* parent = nullptr);
+    explicit TFormomenary(shell::Omenary& logic, QWidget* parent = nullptr);
 
     QTabWidget* PageControlOmenary() const { return pageControl_; }
+    // True once the first start failed and the window closed because of it.
+    bool StartFailed() const { return startFailed_; }
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct AspectRow {
+        QLineEdit* edit = nullptr;
+        QToolButton* plus = nullptr;
+        QToolButton* minus = nullptr;
+        QToolButton* step = nullptr;
+    };
+
+    void BuildGeneralTab(QWidget* page);
+    void BuildMarriageTab(QWidget* page);
+    void BuildCoinTab(QWidget* page);
+    QWidget* BuildTitleBand(QWidget* page, const QString& line1, const QString& line2);
+    QLabel* BuildNotice(QWidget* page, const char* name);
+    QPushButton* BuildCloseButton(QWidget* page, const char* name);
+
+    void FormActivate();
+    // Leaving an input: the widget's text goes to the working values, the core judges it, and a
+    // refused input gets the focus back.
+    void LeaveInput(QWidget* input);
+    void StepClick(general::Aspect aspect, bool up);
+    void StepSizeClick(general::Aspect aspect);
+    void ShowValues();
+
+    shell::Omenary& logic_;
     QTabWidget* pageControl_;
+    std::array<AspectRow, 3> aspectRows_;
+    QComboBox* person1_ = nullptr;
+    QComboBox* person2_ = nullptr;
+    QComboBox* yearOfWork_ = nullptr;
+    QCheckBox* pagePreview_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+    std::array<QLabel*, 3> notices_{};
+    QWidget* refocusing_ = nullptr;  // a refused input on its way back to the focus
+    bool activating_ = false;
+    bool startFailed_ = false;
+    bool yearListsFilled_ = false;
 };
 
 // Centres a window on the screen it will appear on.

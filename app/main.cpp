@@ -2,14 +2,35 @@
 // and picture files stand.
 #include <QApplication>
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/application.h"
 #include "app/formomenary.h"
+#include "core/platform/clock.h"
+#include "core/platform/files.h"
+#include "core/shell/omenary.h"
+#include "qt/platform/qt_messages.h"
 
 int main(int argc, char* argv[]) {
+    using namespace omenary;
     QApplication application(argc, argv);
-    omenary::app::SetUpApplication(application);
-    omenary::app::TFormomenary window;
-    omenary::app::CentreOnScreen(window);
+    app::SetUpApplication(application);
+
+    qt::QtMessages messages;
+    const platform::SystemClock clock;
+    std::error_code error;
+    shell::Omenary logic(
+        {messages, clock, std::filesystem::current_path(error), platform::WindowsDirectory()});
+
+    app::TFormomenary window(logic);
+    messages.SetParent(&window);
+    app::CentreOnScreen(window);
     window.show();
-    return QApplication::exec();
+    // Desktops activate a new main window themselves; a bare X server does not until asked.
+    window.activateWindow();
+    // The first activation may already have failed while the window was shown.
+    if (window.StartFailed()) return 1;
+    const int status = QApplication::exec();
+    return window.StartFailed() ? 1 : status;
 }

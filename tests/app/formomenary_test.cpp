@@ -1,56 +1,226 @@
+// The main window driven as a user drives it: typing, moving the focus, clicking.
 #include "app/formomenary.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
 
 #include "app/application.h"
+#include "core/platform/profile.h"
+#include "tests/shell_fixture.h"
 
 namespace omenary::app {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindow : public omenary::testing::ShellFixture {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_app";
-        static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-        SetUpApplication(application);
+    void TearDown() override {
+        window_.reset();
+        ShellFixture::TearDown();
     }
+
+    // Starts the program and shows its window, active, as the desktop would.
+    TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
+        window_ = std::make_unique<TFormomenary>(Start(today));
+        CentreOnScreen(*window_);
+        window_->show();
+        window_->activateWindow();
+        if (expectActive) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        } else {
+            QTest::qWait(100);
+        }
+        return *window_;
+    }
+
+    template <typename Widget>
+    Widget* Find(const char* name) {
+        auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+    QComboBox* List(const char* name) { return Find<QComboBox>(name); }
+
+    // Clicks into the input, replaces its text by typing, and moves on with the tab key.
+    void TypeAndLeave(QWidget* input, const QString& text) {
+        input->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        QLineEdit* edit = qobject_cast<QLineEdit*>(input);
+        if (edit == nullptr) edit = qobject_cast<QComboBox*>(input)->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    std::array<QString, 3> Inputs() {
+        return {Edit("Editaspectbackofhome")->text(), Edit("Editaspectprominent")->text(),
+                Edit("Editaspectperform")->text()};
+    }
+
+    std::unique_ptr<TFormomenary> window_;
 };
 
-TEST_F(MainWindowTest, CaptionSizeAndFourTabs) {
-    TFormomenary window;
+using Texts = std::array<QString, 3>;
+
+TEST_F(MainWindow, CaptionSizeTabsAndStartState) {
+    TFormomenary& window = Open();
     EXPECT_EQ(window.windowTitle().toStdString(), "MORVIT - Omenary 2.88.0");
     EXPECT_EQ(QApplication::applicationName().toStdString(), "MORVIT - Omenary");
     EXPECT_EQ(window.size(), QSize(286, 454));
-
     const QTabWidget* tabs = window.PageControlOmenary();
     ASSERT_EQ(tabs->count(), 4);
     const char* captions[] = {" ฤกษ์ยาม ", " ฤกษ์แต่งงาน ", " ฤกษ์รับเหรียญ ", " Extra"};
-    const char* names[] = {"TabSheetOmenary1", "TabSheetMarryOmenary", "TabSheetOmenaryCoin",
-                           "TabSheetHistory"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         EXPECT_EQ(tabs->tabText(i).toStdString(), captions[i]);
-        EXPECT_EQ(tabs->widget(i)->objectName().toStdString(), names[i]);
-    }
     EXPECT_EQ(tabs->currentIndex(), 0);
+
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxPagePreview1")->isChecked());
+    EXPECT_FALSE(Find<QPushButton>("Buttoncalculateomenary")->isEnabled());
+    EXPECT_EQ(List("ComboBoxperson1")->currentText().toStdString(), "01 = ชวด");
+    EXPECT_EQ(List("ComboBoxperson2")->currentText().toStdString(), "(ไม่มี)");
+    EXPECT_EQ(List("ComboBoxperson2")->count(), 14);
+    EXPECT_EQ(List("ComboBoxBudhaYearProcess")->currentText(), "2547");
+    EXPECT_EQ(List("ComboBoxBudhaYearProcess")->count(), 257);
+    EXPECT_EQ(Find<QToolButton>("SpeedButtonDeffaspectperform")->text(), "45");
+    EXPECT_EQ(Find<QWidget>("Editaspectbackofhome")->toolTip(), "0 - 359.9");
+    EXPECT_EQ(Find<QWidget>("SpeedButtonlaspectperform")->toolTip().toStdString(), "บวกองศา");
+    EXPECT_EQ(Find<QWidget>("Buttoncalculateomenary")->toolTip(), "Calculate");
+    EXPECT_EQ(Find<QLabel>("LabelNotice2")->text(), Find<QLabel>("LabelNotice1")->text());
 }
 
-TEST_F(MainWindowTest, StartsCentredAndClosesCleanly) {
-    TFormomenary window;
-    CentreOnScreen(window);
-    const QRect available = window.screen()->availableGeometry();
-    const QRect frame = window.geometry();
-    window.show();
-    // Equal margins on either side, to the pixel that an odd difference leaves over.
-    EXPECT_LE(std::abs((frame.left() - available.left()) - (available.right() - frame.right())), 1);
-    EXPECT_LE(std::abs((frame.top() - available.top()) - (available.bottom() - frame.bottom())), 1);
-    EXPECT_TRUE(window.close());
+TEST_F(MainWindow, ARefusedDegreeKeepsTheFocus) {
+    Open();
+    QLineEdit* back = Edit("Editaspectbackofhome");
+    TypeAndLeave(back, "45.0");
+    EXPECT_EQ(QApplication::focusWidget(), back);
+    EXPECT_EQ(Inputs(), (Texts{"45.0", "", ""}));
+    EXPECT_FALSE(Find<QPushButton>("Buttoncalculateomenary")->isEnabled());
+}
+
+TEST_F(MainWindow, DirectionsAreCopiedDownwards) {
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "90");
+    EXPECT_EQ(Inputs(), (Texts{"90", "90", "90"}));
+    EXPECT_TRUE(Find<QPushButton>("Buttoncalculateomenary")->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), Edit("Editaspectprominent"));
+    TypeAndLeave(Edit("Editaspectprominent"), "180");
+    EXPECT_EQ(Inputs(), (Texts{"90", "180", "180"}));
+}
+
+TEST_F(MainWindow, PlusMinusAndStepSizeButtons) {
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "270");
+    Click("SpeedButtonDeffaspectbackofhome");
+    Click("SpeedButtonDeffaspectbackofhome");
+    EXPECT_EQ(Find<QToolButton>("SpeedButtonDeffaspectbackofhome")->text(), "180");
+    Click("SpeedButtonIaspectbackofhome");
+    EXPECT_EQ(Inputs(), (Texts{"90", "90", "90"}));
+
+    TypeAndLeave(Edit("Editaspectperform"), "10");
+    Click("SpeedButtonDaspectperform");
+    EXPECT_EQ(Inputs(), (Texts{"90", "90", "325"}));
+    EXPECT_EQ(QApplication::focusWidget(), Edit("Editaspectperform"));
+
+    const char* cycle[] = {"90", "180", "1", "45"};
+    for (const char* expected : cycle) {
+        Click("SpeedButtonDeffaspectprominent");
+        EXPECT_EQ(Find<QToolButton>("SpeedButtonDeffaspectprominent")->text(), expected);
+    }
+}
+
+TEST_F(MainWindow, PlusOnAnEmptyInputGives45AndOnTextBeeps) {
+    Open();
+    Click("SpeedButtonIaspectbackofhome");
+    EXPECT_EQ(Inputs(), (Texts{"45", "45", "45"}));
+    EXPECT_TRUE(Find<QPushButton>("Buttoncalculateomenary")->isEnabled());
+
+    QLineEdit* prominent = Edit("Editaspectprominent");
+    prominent->setFocus();
+    prominent->setText("abc");
+    Click("SpeedButtonIaspectprominent");
+    EXPECT_EQ(messages_.Beeps(), 1);
+    EXPECT_EQ(Inputs(), (Texts{"45", "abc", "45"}));
+    EXPECT_EQ(QApplication::focusWidget(), prominent);
+}
+
+TEST_F(MainWindow, TheYearOfWorkJudgesTheDirectionsAgainWithoutTouchingThem) {
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "180");
+    const general::GeneralValues& values = logic_->general;
+    ASSERT_EQ(values[general::Aspect::BackOfHome].Labelaspectstatus, "เป็นทิศอสูร");
+    TypeAndLeave(List("ComboBoxBudhaYearProcess"), "2551");
+    EXPECT_EQ(values.year.ComboBoxYearProcess, "ชวด");
+    EXPECT_EQ(values.year.LabelTidTodToy, "225");
+    EXPECT_EQ(values[general::Aspect::BackOfHome].Labelaspectstatus, "เป็นทิศแตกสลาย, อสูร");
+    EXPECT_EQ(Inputs(), (Texts{"180", "180", "180"}));
+
+    TypeAndLeave(List("ComboBoxBudhaYearProcess"), "1999");
+    EXPECT_EQ(QApplication::focusWidget(), List("ComboBoxBudhaYearProcess"));
+    EXPECT_EQ(values.year.ComboBoxYearProcess, "ชวด");
+}
+
+TEST_F(MainWindow, PersonListsAcceptOnlyTheirItems) {
+    Open();
+    struct Case {
+        const char* list;
+        const char* text;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"ComboBoxperson2",    "(ไม่มี)",  true},
+        {"ComboBoxperson2",                     "",  true},
+        {"ComboBoxperson2", "05 = มะโรง",  true},
+        {"ComboBoxperson1",       "12 = กุน",  true},
+        {"ComboBoxperson1",    "(ไม่มี)", false},
+        {"ComboBoxperson1",                     "", false},
+        {"ComboBoxperson1",            "ชวด", false},
+    };
+    for (const Case& c : cases) {
+        QComboBox* list = List(c.list);
+        TypeAndLeave(list, QString::fromUtf8(c.text));
+        EXPECT_EQ(QApplication::focusWidget() == list, !c.accepted) << c.list << " " << c.text;
+        // Put an accepted text back so the next case starts from a focus that can move.
+        TypeAndLeave(list, QStringLiteral("01 = ชวด"));
+    }
+}
+
+TEST_F(MainWindow, TheCloseButtonsCloseAndRecordRunFalse) {
+    for (const char* button : {"ButtonClose", "ButtonOmenaryMarryClose", "ButtonOmenaryCoinClose"}) {
+        TFormomenary& window = Open();
+        Find<QAbstractButton>(button)->click();
+        EXPECT_FALSE(window.isVisible()) << button;
+        EXPECT_EQ(platform::ProfileFile(SettingsPath()).Read("Application", "Run"), "False") << button;
+    }
+}
+
+TEST_F(MainWindow, AMissingIndexShowsTheMessageAndClosesTheWindow) {
+    std::filesystem::remove(Working() / "HOROSCOPE.INI");
+    TFormomenary& window = Open({2547, 3, 15}, false);
+    EXPECT_TRUE(window.StartFailed());
     EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้"});
 }
 
 }  // namespace

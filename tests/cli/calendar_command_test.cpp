@@ -6,7 +6,7 @@
 
 #include "cli/cli.h"
 #include "core/calendar/text_lines.h"
-#include "tests/core/calendar/temp_folder.h"
+#include "tests/temp_folder.h"
 
 namespace omenary::cli {
 namespace {
@@ -26,7 +26,7 @@ Outcome RunCalendar(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-using CalendarCommand = calendar::testing::TempFolderTest;
+using CalendarCommand = omenary::testing::TempFolderTest;
 
 TEST_F(CalendarCommand, RefusedArgumentsNameTheArgumentAndWriteNothing) {
     const std::string out = (root_ / "out").string();

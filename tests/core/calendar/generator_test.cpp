@@ -13,7 +13,7 @@
 #include "core/calendar/index.h"
 #include "core/calendar/records.h"
 #include "core/calendar/text_lines.h"
-#include "tests/core/calendar/temp_folder.h"
+#include "tests/temp_folder.h"
 
 namespace omenary::calendar {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "tests/core/calendar/temp_folder.h"
+#include "tests/temp_folder.h"
 
 namespace omenary::calendar {
 namespace {

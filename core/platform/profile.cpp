@@ -1,0 +1,186 @@
+#include "core/platform/profile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "core/common/text.h"
+
+namespace omenary::platform {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// The file split into lines, each without its line end; nothing when the file is missing,
+// unreadable, binary or too large. The file's own line end is kept for writing back.
+struct Lines {
+    std::vector<std::string> lines;
+    bool crlf = false;
+};
+
+std::optional<Lines> ReadLines(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > ProfileFile::kMaxFileSize) return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream content;
+    content << file.rdbuf();
+    const std::string text = content.str();
+    if (file.bad() || text.find('\0') != std::string::npos) return std::nullopt;
+
+    Lines result;
+    result.crlf = text.find("\r\n") != std::string::npos;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            result.lines.emplace_back(text.substr(start));
+            break;
+        }
+        result.lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return result;
+}
+
+// "[Name]" -> "Name"; nothing for other lines.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.size() < 2 || line.front() != '[') return std::nullopt;
+    const auto close = line.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return Trim(line.substr(1, close - 1));
+}
+
+// "Key=Value" -> "Key"; nothing for lines without "=" or comments.
+std::optional<std::string_view> KeyName(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos || Trim(line).starts_with(';')) return std::nullopt;
+    return Trim(line.substr(0, equals));
+}
+
+// Index range [begin, end) of the section's body, or nothing when the section is absent. The first
+// section of that name counts, as the original platform's reads did.
+struct Section {
+    std::size_t header;
+    std::size_t end;
+};
+
+std::optional<Section> FindSection(const std::vector<std::string>& lines, std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto name = SectionName(lines[i]);
+        if (!name || !EqualsIgnoreCaseAscii(*name, section)) continue;
+        std::size_t end = i + 1;
+        while (end < lines.size() && !SectionName(lines[end]))
+            ++end;
+        return Section{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const Section& section,
+                                   std::string_view key) {
+    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+        const auto name = KeyName(lines[i]);
+        if (name && EqualsIgnoreCaseAscii(*name, key)) return i;
+    }
+    return std::nullopt;
+}
+
+// Cut to at most max bytes without splitting a UTF-8 character.
+std::string CutUtf8(std::string_view text, std::size_t max) {
+    if (text.size() <= max) return std::string(text);
+    std::size_t cut = max;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut));
+}
+
+bool Fail(std::string* error, const std::string& what) {
+    if (error != nullptr) *error = what + ": " + std::strerror(errno);
+    return false;
+}
+
+}  // namespace
+
+std::string ProfileFile::Read(std::string_view section, std::string_view key) const {
+    const auto file = ReadLines(path_);
+    if (!file) return {};
+    const auto found = FindSection(file->lines, section);
+    if (!found) return {};
+    const auto line = FindKey(file->lines, *found, key);
+    if (!line) return {};
+    const std::string& text = file->lines[*line];
+    return CutUtf8(Trim(std::string_view(text).substr(text.find('=') + 1)), kMaxValueLength);
+}
+
+bool ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value,
+                        std::string* error) {
+    // A file that exists but cannot be read as settings is left alone rather than replaced by the
+    // one key: whatever it holds is not ours to lose.
+    std::error_code existsError;
+    const bool exists = std::filesystem::exists(path_, existsError);
+    auto read = ReadLines(path_);
+    if (exists && !read) {
+        if (error != nullptr)
+            *error = path_.string() + " cannot be read as a settings file; it was left unchanged";
+        return false;
+    }
+    Lines file = read.value_or(Lines{});
+    const std::string entry = std::string(key) + "=" + std::string(value);
+    if (const auto found = FindSection(file.lines, section)) {
+        if (const auto line = FindKey(file.lines, *found, key)) {
+            // Keep the key as the file spells it.
+            const std::string& old = file.lines[*line];
+            file.lines[*line] = old.substr(0, old.find('=') + 1) + std::string(value);
+        } else {
+            // After the section's last non-blank line.
+            std::size_t at = found->end;
+            while (at > found->header + 1 && Trim(file.lines[at - 1]).empty())
+                --at;
+            file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        }
+    } else {
+        if (!file.lines.empty() && !Trim(file.lines.back()).empty()) file.lines.emplace_back();
+        file.lines.push_back("[" + std::string(section) + "]");
+        file.lines.push_back(entry);
+    }
+
+    std::string content;
+    for (const std::string& line : file.lines)
+        content.append(line).append(file.crlf ? "\r\n" : "\n");
+
+    const std::filesystem::path temporary = path_.string() + ".tmp" + std::to_string(::getpid());
+    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (out == nullptr) return Fail(error, "cannot create " + temporary.string());
+    const bool written = std::fwrite(content.data(), 1, content.size(), out) == content.size() &&
+                         std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;
+    const int savedErrno = errno;
+    if (std::fclose(out) != 0 || !written) {
+        errno = written ? errno : savedErrno;
+        std::remove(temporary.c_str());
+        return Fail(error, "cannot write " + temporary.string());
+    }
+    if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
+        const int renameErrno = errno;
+        std::remove(temporary.c_str());
+        errno = renameErrno;
+        return Fail(error, "cannot replace " + path_.string());
+    }
+    return true;
+}
+
+}  // namespace omenary::platform

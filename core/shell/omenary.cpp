@@ -1,0 +1,82 @@
+#include "core/shell/omenary.h"
+
+#include <system_error>
+
+#include "core/astro/cycles.h"
+#include "core/common/text.h"
+#include "core/general/tab_handlers.h"
+
+namespace omenary::shell {
+
+namespace fs = std::filesystem;
+
+Omenary::Omenary(Environment environment)
+    : environment_(std::move(environment)),
+      settings_(environment_.windowsDirectory / kSettingsFileName, environment_.messages) {}
+
+Activation Omenary::FormActivate() {
+    settings_.Write("Application", "Run", "True");
+    // Both options are read before either box changes: ticking one writes both back.
+    shell.labellandscape = settings_.Read("Options", "Landscape");
+    shell.Labelcenteronpage = settings_.Read("Options", "CenterOnPage");
+    if (shell.labellandscape == "True" && !pageOptions.CheckBoxLandscape) {
+        pageOptions.CheckBoxLandscape = true;
+        coin::CheckBoxLandscapeClick(pageOptions, settings_);
+    }
+    if (shell.Labelcenteronpage == "True" && !pageOptions.CheckBoxCenterOnPage) {
+        pageOptions.CheckBoxCenterOnPage = true;
+        coin::CheckBoxLandscapeClick(pageOptions, settings_);
+    }
+    coin::ShowPageSetupPicture(pageOptions);
+    settings_.Write("DIR", "Current", environment_.workingDirectory.string());
+
+    if (shell.LabelFirstStart != "Yes") return Activation::Done;
+    shell.LabelNotice2 = shell.LabelNotice1;
+    shell.LabelNotice3 = shell.LabelNotice1;
+    for (general::AspectValues& aspect : general.aspects)
+        aspect.Labelaspectstatus.clear();
+    if (!LoadCalendarIndex()) {
+        environment_.messages.Show(platform::MessageIcon::Error, kStartFailure);
+        return Activation::StartFailed;
+    }
+    SetFirstStartDefaults();
+    shell.LabelFirstStart = "No";
+    return Activation::Done;
+}
+
+void Omenary::FormClose() {
+    const platform::ProfileFile sibling(environment_.windowsDirectory / kSiblingSettingsFileName);
+    if (const std::string folder = sibling.Read("DIR", "Current"); !folder.empty()) {
+        // Only the updater's own batch file, and only a file: never a folder of that name.
+        const fs::path batch = fs::path(folder) / kSiblingBatchFileName;
+        std::error_code error;
+        if (!fs::is_directory(batch, error)) fs::remove(batch, error);
+    }
+    settings_.Write("Application", "Run", "False");
+}
+
+bool Omenary::LoadCalendarIndex() {
+    calendar::IndexLoad load =
+        calendar::LoadCalendarIndex(environment_.workingDirectory, environment_.windowsDirectory);
+    if (!load.index) {
+        startFailureReason_ = load.failure;
+        return false;
+    }
+    shell.yearItems = load.index->YearListItems();
+    shell.calendarIndex = std::move(load.index);
+    return true;
+}
+
+void Omenary::SetFirstStartDefaults() {
+    const platform::Date today = environment_.clock.Today();
+    const int year = platform::BuddhistEraYear(today.year);
+    shell.ComboBoxYY = std::to_string(year);
+    general.ComboBoxBudhaYearProcess = std::to_string(year);
+    shell.ComboBoxYearBoy = std::to_string(year - 30);
+    shell.ComboBoxYearGirl = std::to_string(year - 30);
+    general::DeriveYearOfWorkValues(general);
+    shell.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
+    shell.ComboBoxDD = TwoDigits(today.day);
+}
+
+}  // namespace omenary::shell

@@ -1,0 +1,85 @@
+// The main window's own logic: every activation, the first start, the close, and the working values
+// the window owns. The window forwards its events here and shows the values; it decides nothing.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calendar/index.h"
+#include "core/coin/page_options.h"
+#include "core/general/general_values.h"
+#include "core/platform/clock.h"
+#include "core/platform/messages.h"
+#include "core/platform/settings.h"
+
+namespace omenary::shell {
+
+inline constexpr std::string_view kSettingsFileName = "MorvitOmenary.ini";
+inline constexpr std::string_view kSiblingSettingsFileName = "morvit.ini";
+inline constexpr std::string_view kSiblingBatchFileName = "atmorvit.bat";
+inline constexpr std::string_view kStartFailure = "โปรแกรมไม่สามารถทำงานได้";
+inline constexpr std::string_view kNotice = "MORVIT - Omenary 2.88.0";
+
+// What the program takes from its surroundings.
+struct Environment {
+    platform::Messages& messages;
+    const platform::Clock& clock;
+    std::filesystem::path workingDirectory;
+    std::filesystem::path windowsDirectory;
+};
+
+struct ShellValues {
+    std::string LabelFirstStart = "Yes";
+    std::string labellandscape;
+    std::string Labelcenteronpage;
+    // The calendar index, loaded at first start; its lines are `MemoHoroscopeINI`.
+    std::optional<calendar::CalendarIndex> calendarIndex;
+    std::string LabelCurrentDataCalendar = "LabelCurrentDataCalendar";
+    // The items of the four year lists, and the edit texts of the three that are not the year of
+    // the work (that one is the general tab's).
+    std::vector<std::string> yearItems;
+    std::string ComboBoxYY;
+    std::string ComboBoxYearBoy;
+    std::string ComboBoxYearGirl;
+    std::string ComboBoxMM;
+    std::string ComboBoxDD;
+    // The notice labels at the bottom of tabs 1, 2 and 3.
+    std::string LabelNotice1 = std::string(kNotice);
+    std::string LabelNotice2;
+    std::string LabelNotice3;
+};
+
+enum class Activation { Done, StartFailed };
+
+class Omenary {
+  public:
+    explicit Omenary(Environment environment);
+
+    ShellValues shell;
+    general::GeneralValues general;
+    coin::PageOptions pageOptions;
+
+    // Every activation of the main window; the first one also starts the program up. StartFailed:
+    // the start-up failure was shown and the window must close (the program then ends with status 1).
+    Activation FormActivate();
+    // Whatever closed the main window.
+    void FormClose();
+
+    platform::Settings& Settings() { return settings_; }
+    // Why the first start failed, in words for the command line; empty when it did not.
+    const std::string& StartFailureReason() const { return startFailureReason_; }
+    const Environment& Env() const { return environment_; }
+
+  private:
+    bool LoadCalendarIndex();
+    void SetFirstStartDefaults();
+
+    Environment environment_;
+    platform::Settings settings_;
+    std::string startFailureReason_;
+};
+
+}  // namespace omenary::shell

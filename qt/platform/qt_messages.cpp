@@ -1,0 +1,37 @@
+#include "qt/platform/qt_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "qt/platform/qt_text.h"
+
+namespace omenary::qt {
+
+namespace {
+
+QMessageBox::Icon IconOf(platform::MessageIcon icon) {
+    switch (icon) {
+        case platform::MessageIcon::Error:
+            return QMessageBox::Critical;
+        case platform::MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case platform::MessageIcon::Question:
+            return QMessageBox::Question;
+        case platform::MessageIcon::Information:
+            break;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
+
+void QtMessages::Show(platform::MessageIcon icon, std::string_view text) {
+    QMessageBox box(IconOf(icon), QApplication::applicationName(), ToQString(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void QtMessages::Beep() {
+    QApplication::beep();
+}
+
+}  // namespace omenary::qt

@@ -1,0 +1,202 @@
+#include "core/shell/omenary.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "core/platform/profile.h"
+#include "tests/shell_fixture.h"
+
+namespace omenary::shell {
+namespace {
+
+using Shell = omenary::testing::ShellFixture;
+
+TEST_F(Shell, AFreshProfileGetsRunAndTheWorkingDirectoryThenRunFalseAtClose) {
+    Omenary& logic = Start();
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    const platform::ProfileFile settings(SettingsPath());
+    EXPECT_EQ(settings.Read("Application", "Run"), "True");
+    EXPECT_EQ(settings.Read("DIR", "Current"), Working().string());
+    // The options stay absent until the user first changes one.
+    EXPECT_EQ(settings.Read("Options", "Landscape"), "");
+    EXPECT_EQ(Read(SettingsPath()).find("Options"), std::string::npos);
+    logic.FormClose();
+    EXPECT_EQ(settings.Read("Application", "Run"), "False");
+    EXPECT_TRUE(messages_.Entries().empty());
+}
+
+TEST_F(Shell, StoredOptionsTickTheBoxesOnlyOnExactlyTrue) {
+    struct Case {
+        const char* landscape;
+        const char* center;
+        bool landscapeTicked;
+        bool centerTicked;
+        const char* picture;
+    };
+    const Case cases[] = {
+        { "True",  "True",  true,  true, "portrait4.bmp"},
+        { "True", "False",  true, false, "portrait3.bmp"},
+        {"False",  "True", false,  true, "portrait2.bmp"},
+        { "true",  "TRUE", false, false, "portrait1.bmp"},
+        {     "",      "", false, false, "portrait1.bmp"},
+    };
+    for (const Case& c : cases) {
+        platform::ProfileFile settings(SettingsPath());
+        ASSERT_TRUE(settings.Write("Options", "Landscape", c.landscape));
+        ASSERT_TRUE(settings.Write("Options", "CenterOnPage", c.center));
+        Omenary& logic = Start();
+        logic.FormActivate();
+        EXPECT_EQ(logic.pageOptions.CheckBoxLandscape, c.landscapeTicked) << c.landscape;
+        EXPECT_EQ(logic.pageOptions.CheckBoxCenterOnPage, c.centerTicked) << c.center;
+        EXPECT_EQ(logic.pageOptions.ImageSetupPrinter, c.picture);
+        // Ticking the first box wrote both options back; the second was read before and survives.
+        if (c.landscapeTicked) {
+            EXPECT_EQ(settings.Read("Options", "CenterOnPage"), c.centerTicked ? "True" : "False");
+        }
+        EXPECT_EQ(logic.shell.labellandscape, c.landscape);
+        EXPECT_EQ(logic.shell.Labelcenteronpage, c.center);
+    }
+}
+
+TEST_F(Shell, AReactivationNeverUnticksAndNeverRepeatsTheFirstStart) {
+    platform::ProfileFile settings(SettingsPath());
+    ASSERT_TRUE(settings.Write("Options", "Landscape", "False"));
+    Omenary& logic = Start();
+    logic.FormActivate();
+    logic.pageOptions.CheckBoxLandscape = true;  // the user ticks it while the program runs
+    logic.general.ComboBoxBudhaYearProcess = "2550";
+    logic.general[general::Aspect::BackOfHome].Editaspect = "90";
+    logic.FormActivate();
+    EXPECT_TRUE(logic.pageOptions.CheckBoxLandscape);
+    EXPECT_EQ(logic.pageOptions.ImageSetupPrinter, "portrait3.bmp");
+    EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2550");
+    EXPECT_EQ(logic.general[general::Aspect::BackOfHome].Editaspect, "90");
+    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
+}
+
+TEST_F(Shell, FirstStartLoadsTheYearListsAndCopiesTheNotice) {
+    Omenary& logic = Start();
+    for (general::AspectValues& aspect : logic.general.aspects)
+        ASSERT_FALSE(aspect.Labelaspectstatus.empty());
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    ASSERT_EQ(logic.shell.yearItems.size(), 257u);
+    EXPECT_EQ(logic.shell.yearItems.front(), "2443");
+    EXPECT_EQ(logic.shell.yearItems.back(), "2699");
+    EXPECT_EQ(logic.shell.LabelNotice2, logic.shell.LabelNotice1);
+    EXPECT_EQ(logic.shell.LabelNotice3, logic.shell.LabelNotice1);
+    for (const general::AspectValues& aspect : logic.general.aspects)
+        EXPECT_EQ(aspect.Labelaspectstatus, "");
+    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
+}
+
+TEST_F(Shell, BuddhistAndGregorianSystemDatesGiveTheSameDefaults) {
+    for (const platform::Date today : {
+             platform::Date{2547, 3, 15},
+             platform::Date{2004, 3, 15}
+    }) {
+        Omenary& logic = Start(today);
+        ASSERT_EQ(logic.FormActivate(), Activation::Done);
+        EXPECT_EQ(logic.shell.ComboBoxYY, "2547");
+        EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2547");
+        EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2517");
+        EXPECT_EQ(logic.shell.ComboBoxYearGirl, "2517");
+        EXPECT_EQ(logic.shell.ComboBoxMM, "03 = มีนาคม");
+        EXPECT_EQ(logic.shell.ComboBoxDD, "15");
+        const astro::YearOfWork& year = logic.general.year;
+        EXPECT_EQ(year.LabelRasibonYearProcess, "1");
+        EXPECT_EQ(year.LabelRasirangYearProcess, "9");
+        EXPECT_EQ(year.ComboBoxYearProcess, "วอก");
+        EXPECT_EQ(year.Labelchongyear, "3");
+        EXPECT_EQ(year.Labelevilyeartreasury, "8");
+        EXPECT_EQ(year.Labelevilyearmaster, "7");
+        EXPECT_EQ(year.Labelevilyearmeans, "6");
+        EXPECT_EQ(year.LabelTidTodToy, "0");
+    }
+}
+
+TEST_F(Shell, ACurrentYearOutsideTheListsIsStillWrittenButNeverJudgedWithoutCodes) {
+    Write(Working() / "HOROSCOPE.INI",
+          "[DATA CALENDAR]\r\n2400 -  2600   Calendar3.TXT\r\n[END OF DATA]\r\n");
+    Omenary& logic = Start({2100, 5, 2});  // BE 2643, beyond the lists 2401 ... 2599
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    EXPECT_EQ(logic.shell.yearItems.back(), "2599");
+    EXPECT_EQ(logic.shell.ComboBoxYY, "2643");
+    EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2643");
+    EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2613");
+    EXPECT_EQ(logic.general.year.ComboBoxYearProcess, "วอก");
+
+    Omenary& early = Start({1850, 1, 1});  // BE 2393: neither stem nor branch exists
+    ASSERT_EQ(early.FormActivate(), Activation::Done);
+    EXPECT_EQ(early.general.ComboBoxBudhaYearProcess, "2393");
+    EXPECT_EQ(early.general.year.Labelchongyear, "Labelchongyear");
+    EXPECT_EQ(early.general.year.ComboBoxYearProcess, "ชวด");
+}
+
+TEST_F(Shell, AMissingOrUnusableIndexIsTheStartFailure) {
+    const char* indexes[] = {
+        nullptr,  // no file at all
+        "",
+        "[DATA CALENDAR]\r\n2442 -  2700   Calendar1.TXT\r\n",
+        "[DATA CALENDAR]\r\n[END OF DATA]\r\n",
+        "[DATA CALENDAR]\r\n2700 -  2442   Calendar1.TXT\r\n[END OF DATA]\r\n",
+        "[DATA CALENDAR]\r\n24x2 -  2700   Calendar1.TXT\r\n[END OF DATA]\r\n",
+    };
+    for (const char* index : indexes) {
+        std::filesystem::remove(Working() / "HOROSCOPE.INI");
+        if (index != nullptr) Write(Working() / "HOROSCOPE.INI", index);
+        messages_ = {};
+        Omenary& logic = Start();
+        EXPECT_EQ(logic.FormActivate(), Activation::StartFailed) << (index ? index : "missing");
+        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้"});
+        EXPECT_FALSE(logic.StartFailureReason().empty());
+        EXPECT_EQ(logic.shell.LabelFirstStart, "Yes");
+    }
+}
+
+TEST_F(Shell, TheIndexInTheSettingsFolderIsFoundWhenTheWorkingDirectoryHasNone) {
+    std::filesystem::remove(Working() / "HOROSCOPE.INI");
+    Write(Windows() / "horoscope.ini", omenary::testing::kIndex2442To2700);
+    EXPECT_EQ(Start().FormActivate(), Activation::Done);
+}
+
+TEST_F(Shell, ClosingDeletesTheUpdatersBatchFileOnlyWhereTheSiblingSaysAndOnlyAFile) {
+    const auto sibling = root_ / "morvit";
+    std::filesystem::create_directories(sibling);
+    Write(sibling / "atmorvit.bat", "echo");
+    Write(sibling / "other.bat", "echo");
+
+    Start().FormClose();  // no morvit.ini
+    EXPECT_TRUE(std::filesystem::exists(sibling / "atmorvit.bat"));
+
+    Write(Windows() / "morvit.ini", "[DIR]\r\nCDDrive=D:\\\r\n");  // no Current
+    Start().FormClose();
+    EXPECT_TRUE(std::filesystem::exists(sibling / "atmorvit.bat"));
+
+    Write(Windows() / "morvit.ini", "[DIR]\r\nCurrent=" + sibling.string() + "\r\n");
+    Start().FormClose();
+    EXPECT_FALSE(std::filesystem::exists(sibling / "atmorvit.bat"));
+    EXPECT_TRUE(std::filesystem::exists(sibling / "other.bat"));
+    EXPECT_EQ(platform::ProfileFile(SettingsPath()).Read("Application", "Run"), "False");
+
+    std::filesystem::create_directories(sibling / "atmorvit.bat" / "inside");
+    Start().FormClose();
+    EXPECT_TRUE(std::filesystem::exists(sibling / "atmorvit.bat" / "inside"));
+}
+
+TEST_F(Shell, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheProgramGoesOn) {
+    std::filesystem::create_directories(SettingsPath());  // a folder where the file should be
+    Omenary& logic = Start();
+    EXPECT_EQ(logic.FormActivate(), Activation::Done);
+    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
+    logic.FormActivate();
+    logic.FormActivate();
+    logic.FormClose();
+    ASSERT_EQ(messages_.Entries().size(), 1u);
+    EXPECT_EQ(messages_.Entries()[0].icon, platform::MessageIcon::Warning);
+    EXPECT_NE(messages_.Entries()[0].text.find("MorvitOmenary.ini"), std::string::npos);
+    EXPECT_EQ(logic.general.year.ComboBoxYearProcess, "วอก");
+}
+
+}  // namespace
+}  // namespace omenary::shell

@@ -1,0 +1,49 @@
+// A program run in throw-away folders: a working directory with a calendar index and a settings
+// folder, with recorded messages and a fixed date.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/platform/clock.h"
+#include "core/platform/messages.h"
+#include "core/shell/omenary.h"
+#include "tests/temp_folder.h"
+
+namespace omenary::testing {
+
+inline constexpr const char* kIndex2442To2700 =
+    "[DATA CALENDAR]\r\n2442 -  2700   Calendar1.TXT\r\n[END OF DATA]\r\n";
+
+class ShellFixture : public TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        std::filesystem::create_directories(Working());
+        std::filesystem::create_directories(Windows());
+        Write(Working() / "HOROSCOPE.INI", kIndex2442To2700);
+    }
+    void TearDown() override {
+        logic_.reset();
+        TempFolderTest::TearDown();
+    }
+
+    std::filesystem::path Working() const { return root_ / "data"; }
+    std::filesystem::path Windows() const { return root_ / "config"; }
+    std::filesystem::path SettingsPath() const { return Windows() / "MorvitOmenary.ini"; }
+
+    // The program as started on the given date.
+    shell::Omenary& Start(platform::Date today = {2547, 3, 15}) {
+        clock_ = std::make_unique<platform::FixedClock>(today);
+        logic_ =
+            std::make_unique<shell::Omenary>(shell::Environment{messages_, *clock_, Working(), Windows()});
+        return *logic_;
+    }
+
+    platform::RecordedMessages messages_;
+    std::unique_ptr<platform::FixedClock> clock_;
+    std::unique_ptr<shell::Omenary> logic_;
+};
+
+}  // namespace omenary::testing
