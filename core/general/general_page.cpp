@@ -288,7 +288,7 @@ report::Page GeneralPage() {
     page.AddPicture("QRImagetangeigjueninglang2", {71, 967, 17, 16}, true);
 
     page.AddText("QRLabelcurrentdate", {11, 1001, 0, 0}, "", Cordia(12), true);
-    page.AddFixedText("QRLabelcredit", {420, 998, 288, 23}, std::string(report::kMakersCredit), Cordia(12),
+    page.AddFixedText("QRLabelcredit", {420, 1001, 288, 23}, std::string(report::kMakersCredit), Cordia(12),
                       Alignment::Right, true);
     page.AddFixedText("QRLabelcredit2", {2, 1024, 715, 23}, std::string(report::kMakersNote), Cordia(10),
                       Alignment::Centre, true);

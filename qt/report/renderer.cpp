@@ -20,20 +20,10 @@ namespace omenary::qt {
 namespace {
 
 constexpr double kInchesPerMetre = 0.0254;
+constexpr double kPixelsPerPoint = report::kLayoutUnitsPerInch / 72;
 
 QColor ColourOf(report::Colour colour) {
     return QColor::fromRgb(report::ColourRgb(colour));
-}
-
-// A device of exactly 96 dots per inch, where one pixel is one layout unit.
-const QImage& LayoutDevice() {
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(report::kLayoutUnitsPerInch / kInchesPerMetre));
-        image.setDotsPerMeterY(qRound(report::kLayoutUnitsPerInch / kInchesPerMetre));
-        return image;
-    }();
-    return device;
 }
 
 double DpiOf(const QPainter& painter) {
@@ -56,12 +46,16 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
     const QRectF area(box.x, box.y, box.width, box.height);
     if (!text.transparent) painter.fillRect(area, Qt::white);
     if (text.caption.empty()) return;
-    painter.setFont(PageFont(text.font, DpiOf(painter)));
+    painter.save();
+    painter.scale(1 / kTextMagnification, 1 / kTextMagnification);
+    painter.setFont(PageFont(text.font));
     painter.setPen(ColourOf(text.font.colour));
     // Captions are drawn from the top of their box and never clipped by it.
-    painter.drawText(area,
+    const QRectF magnified(area.topLeft() * kTextMagnification, area.size() * kTextMagnification);
+    painter.drawText(magnified,
                      AlignmentFlags(text.alignment) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
                      ToQString(text.caption));
+    painter.restore();
 }
 
 void DrawPicture(const report::Picture& picture, const report::Box& box, QPainter& painter,
@@ -125,14 +119,14 @@ QString FailureText(const std::filesystem::path& file, const QString& reason) {
 
 }  // namespace
 
-QFont PageFont(const report::Font& font, double deviceDpi) {
+QFont PageFont(const report::Font& font) {
     const FontSubstitution* substitution = SubstitutionFor(font.face);
     QFont qfont(substitution != nullptr ? QString::fromLatin1(substitution->installed)
                                         : ToQString(font.face));
     const double scale = substitution != nullptr ? substitution->scale : 1.0;
-    // Qt turns points into pixels by the device's resolution; the painter's scaling to the device is
-    // taken out so that the text keeps its size in layout units.
-    qfont.setPointSizeF(font.points * scale * report::kLayoutUnitsPerInch / deviceDpi);
+    // A pixel size is independent of the device's resolution; the painter's scaling to the device
+    // gives the text its size there.
+    qfont.setPixelSize(qRound(font.points * scale * kPixelsPerPoint * kTextMagnification));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
@@ -142,9 +136,10 @@ QFont PageFont(const report::Font& font, double deviceDpi) {
 }
 
 report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view caption) const {
-    const QFontMetricsF metrics(PageFont(font), &LayoutDevice());
-    return {0, 0, static_cast<int>(std::ceil(metrics.horizontalAdvance(ToQString(caption)))),
-            static_cast<int>(std::ceil(metrics.height()))};
+    const QFontMetricsF metrics(PageFont(font));
+    return {0, 0,
+            static_cast<int>(std::ceil(metrics.horizontalAdvance(ToQString(caption)) / kTextMagnification)),
+            static_cast<int>(std::ceil(metrics.height() / kTextMagnification))};
 }
 
 void DrawBand(const report::Page& page, QPainter& painter) {

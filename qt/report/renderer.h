@@ -14,9 +14,14 @@ class QPagedPaintDevice;
 
 namespace omenary::qt {
 
-// The installed face that stands in for a page font, sized for a device of the given resolution so
-// that a painter scaled from layout units to that device draws it at its designed size.
-QFont PageFont(const report::Font& font, double deviceDpi = report::kLayoutUnitsPerInch);
+// Qt sizes fonts in whole pixels: page fonts are made this many times larger than their size in
+// layout units and drawn scaled down by as much, which keeps fractional sizes (12 pt is 10.56 units
+// in the stand-in face) exact.
+inline constexpr double kTextMagnification = 16;
+
+// The installed face that stands in for a page font, kTextMagnification times its size in layout
+// units, independent of the device.
+QFont PageFont(const report::Font& font);
 
 // Measures captions exactly as DrawBand draws them.
 class QtTextMetrics final : public report::TextMetrics {

@@ -1,0 +1,92 @@
+#include "qt/report/page_output.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+
+#include "core/general/general_page.h"
+
+namespace omenary::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Printing : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "test_qt_report";
+        static char* argv[] = {name, nullptr};
+        if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);
+        folder_ =
+            fs::temp_directory_path() / ("omenary-print-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    fs::path folder_;
+};
+
+// With no printer behind it, a print becomes a PDF in the documents folder, and a message says where.
+TEST_F(Printing, WithoutAPrinterThePageIsSavedAsAPdfAndTheMessageSaysWhere) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(QString());  // no printer chosen and none to choose
+    platform::RecordedMessages messages;
+    const report::Page page = general::GeneralPage();
+    EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "omenary-general", folder_),
+              PrintOutcome::SavedAsPdf);
+    EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "omenary-general", folder_),
+              PrintOutcome::SavedAsPdf);
+    const QStringList saved =
+        QDir(QString::fromStdString(folder_.string())).entryList({"*.pdf"}, QDir::Files);
+    ASSERT_EQ(saved.size(), 2) << "a second print must not overwrite the first";
+    ASSERT_EQ(messages.Entries().size(), 2u);
+    EXPECT_EQ(messages.Entries()[0].icon, platform::MessageIcon::Information);
+    const std::string text = messages.Entries()[1].text;
+    EXPECT_NE(text.find("ไม่พบเครื่องพิมพ์"), std::string::npos) << text;
+    bool namesAFile = false;
+    for (const QString& file : saved) {
+        EXPECT_TRUE(file.startsWith("omenary-general-"));
+        namesAFile = namesAFile || text.find(file.toStdString()) != std::string::npos;
+    }
+    EXPECT_TRUE(namesAFile) << text;
+}
+
+// A printer that cannot take the job: one message, no exception, and the program goes on.
+TEST_F(Printing, APrinterThatFailsGivesAMessage) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((folder_ / "no-such-folder" / "out.pdf").string()));
+    platform::RecordedMessages messages;
+    EXPECT_EQ(PrintPageOn(printer, general::GeneralPage(), messages, nullptr, "omenary-general"),
+              PrintOutcome::Failed);
+    ASSERT_EQ(messages.Entries().size(), 1u);
+    EXPECT_EQ(messages.Entries()[0].icon, platform::MessageIcon::Error);
+    EXPECT_NE(messages.Entries()[0].text.find("out.pdf"), std::string::npos);
+}
+
+TEST_F(Printing, APrinterThatWorksPrintsTheWholePage) {
+    fs::create_directories(folder_);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((folder_ / "printed.pdf").string()));
+    platform::RecordedMessages messages;
+    EXPECT_EQ(PrintPageOn(printer, general::GeneralPage(), messages, nullptr, "omenary-general"),
+              PrintOutcome::Printed);
+    EXPECT_TRUE(messages.Entries().empty());
+    EXPECT_GT(fs::file_size(folder_ / "printed.pdf"), 1000u);
+    // The page's paper and margins went to the printer.
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_NEAR(printer.pageLayout().margins(QPageLayout::Millimeter).left(), 10, 0.01);
+}
+
+TEST_F(Printing, TheCurrentPrinterIsOneForTheWholeRun) {
+    EXPECT_EQ(&CurrentPrinter(), &CurrentPrinter());
+}
+
+}  // namespace
+}  // namespace omenary::qt
