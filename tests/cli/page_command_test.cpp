@@ -1,8 +1,9 @@
 // omenary-cli page, run as scripts run it: exit status, messages, and the files it leaves.
 #include <gtest/gtest.h>
 
+#include "tests/temp_folder.h"
+
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <array>
@@ -31,18 +32,13 @@ Outcome RunCli(const std::string& args) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
 }
 
-class PageCommand : public ::testing::Test {
+class PageCommand : public omenary::testing::TempFolderTest {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("omenary-cli-page-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
+        TempFolderTest::SetUp();
         fs::create_directories(folder_ / "empty");
     }
-    void TearDown() override { fs::remove_all(folder_); }
     std::string In(const char* name) const { return (folder_ / name).string(); }
-    fs::path folder_;
 };
 
 TEST_F(PageCommand, WritesTheUnfilledGeneralPageAsPdfAndA150DpiPng) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "tests/temp_folder.h"
 
 #include <cstdint>
 #include <fstream>
@@ -14,22 +14,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PictureFolder : public ::testing::Test {
+class PictureFolder : public omenary::testing::TempFolderTest {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("omenary-pictures-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
+        TempFolderTest::SetUp();
         fs::create_directories(folder_ / "sub");
     }
-    void TearDown() override { fs::remove_all(folder_); }
     fs::path Write(const fs::path& name, const std::vector<unsigned char>& bytes) {
         std::ofstream(folder_ / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return folder_ / name;
     }
-    fs::path folder_;
 };
 
 void Put(std::vector<unsigned char>& bytes, std::size_t at, std::uint32_t value, int size) {

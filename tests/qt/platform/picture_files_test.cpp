@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "tests/temp_folder.h"
 
 #include <QImage>
 #include <cstdlib>
@@ -16,20 +16,14 @@ namespace {
 namespace fs = std::filesystem;
 using platform::PictureStatus;
 
-class QtPictures : public ::testing::Test {
+class QtPictures : public omenary::testing::TempFolderTest {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("omenary-qtpictures-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        TempFolderTest::SetUp();
         QImage image(17, 17, QImage::Format_RGB32);
         image.fill(Qt::white);
         ASSERT_TRUE(image.save(QString::fromStdString((folder_ / "OS0.bmp").string()), "BMP"));
     }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
 };
 
 TEST_F(QtPictures, TheBlankPictureLoadsUnderEachOfItsSpellings) {

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "tests/temp_folder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
+#include <functional>
 
 #include "core/general/general_page.h"
 
@@ -15,20 +20,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Printing : public ::testing::Test {
+class Printing : public omenary::testing::TempFolderTest {
   protected:
     void SetUp() override {
+        TempFolderTest::SetUp();
         static int argc = 1;
         static char name[] = "test_qt_report";
         static char* argv[] = {name, nullptr};
         if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);
-        folder_ =
-            fs::temp_directory_path() / ("omenary-print-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
     }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
 };
 
 // With no printer behind it, a print becomes a PDF in the documents folder, and a message says where.
@@ -70,7 +70,6 @@ TEST_F(Printing, APrinterThatFailsGivesAMessage) {
 }
 
 TEST_F(Printing, APrinterThatWorksPrintsTheWholePage) {
-    fs::create_directories(folder_);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString((folder_ / "printed.pdf").string()));
@@ -84,8 +83,40 @@ TEST_F(Printing, APrinterThatWorksPrintsTheWholePage) {
     EXPECT_NEAR(printer.pageLayout().margins(QPageLayout::Millimeter).left(), 10, 0.01);
 }
 
-TEST_F(Printing, TheCurrentPrinterIsOneForTheWholeRun) {
+// Looks at the modal dialog once it is up, then closes it as a user would.
+void InspectAndCloseTheDialog(std::function<void(QDialog*)> inspect) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        inspect(dialog);
+        dialog->reject();
+    });
+    timer->start(10);
+}
+
+TEST_F(Printing, ThePreviewShowsTheOnePageAndReturnsWhenClosed) {
+    int pages = -1;
+    InspectAndCloseTheDialog([&pages](QDialog* dialog) {
+        ASSERT_NE(qobject_cast<QPrintPreviewDialog*>(dialog), nullptr);
+        pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+    });
+    PreviewPage(general::GeneralPage(), nullptr, "ฤกษ์ยาม");
+    EXPECT_EQ(pages, 1);
+}
+
+// The setup dialog works on the one current printer; cancelling it changes nothing.
+TEST_F(Printing, PrinterSetupWorksOnTheCurrentPrinter) {
     EXPECT_EQ(&CurrentPrinter(), &CurrentPrinter());
+    QPrinter* shown = nullptr;
+    InspectAndCloseTheDialog([&shown](QDialog* dialog) {
+        ASSERT_NE(qobject_cast<QPrintDialog*>(dialog), nullptr);
+        shown = qobject_cast<QPrintDialog*>(dialog)->printer();
+    });
+    EXPECT_FALSE(SetupPrinter(nullptr));
+    EXPECT_EQ(shown, &CurrentPrinter());
 }
 
 }  // namespace

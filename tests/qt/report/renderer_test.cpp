@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "tests/temp_folder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,17 +33,12 @@ void EnsureApplication() {
     (void)application;
 }
 
-class Rendering : public ::testing::Test {
+class Rendering : public omenary::testing::TempFolderTest {
   protected:
     void SetUp() override {
+        TempFolderTest::SetUp();
         EnsureApplication();
-        folder_ =
-            fs::temp_directory_path() / ("omenary-render-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     // A plain bitmap of one colour in the test folder.
     void Bitmap(const char* name, int width, int height, QColor colour) {
@@ -57,8 +52,6 @@ class Rendering : public ::testing::Test {
         page.LoadDesignPictures(QtPictureFiles(fs::path(OMENARY_DATA_DIR)));
         return page;
     }
-
-    fs::path folder_;
 };
 
 constexpr int kDpi = 150;
