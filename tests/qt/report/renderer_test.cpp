@@ -146,6 +146,24 @@ TEST_F(Rendering, AnOpaqueStarHidesThePartOfTheMarkBeneathIt) {
     EXPECT_EQ(covered.pixelColor(PixelOf(179, 706)), QColor(Qt::red));  // right of the star's box
 }
 
+// The envelope places elements beyond its band on purpose: they are drawn all the same.
+TEST_F(Rendering, NothingIsClippedAtTheBandsEdge) {
+    Bitmap("red.bmp", 4, 4, Qt::red);
+    report::Page envelope(718, 295);
+    envelope.AddPicture("QRImageLogoOmenaryCoin", {382, 0, 95, 78}, true);
+    envelope.AddShape("QRShapeWarning", {141, 260, 195, 23}, report::ShapeKind::Rectangle,
+                      report::Colour::Blue);
+    envelope.LoadPicture("QRImageLogoOmenaryCoin", "red.bmp", QtPictureFiles(folder_));
+    envelope.Move("QRImageLogoOmenaryCoin", 700, 220);      // across the right edge of the band
+    envelope.Move("QRShapeWarning", 141 + 539, 264 + 219);  // wholly below the band
+    const QImage image = RenderImage(envelope, kDpi);
+    EXPECT_EQ(image.pixelColor(PixelOf(705, 250)), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(PixelOf(740, 250)), QColor(Qt::red));  // the sheet ends at 755
+    EXPECT_EQ(image.pixelColor(PixelOf(747, 297)), QColor(Qt::red));  // below the band's 295 too
+    EXPECT_TRUE(IsDarkNear(image, 680.5, 490));                       // the frame's left side
+    EXPECT_TRUE(IsDarkNear(image, 720, 483.5));                       // and its top
+}
+
 // The stand-in face at its scale gives every box of the layout room for what the fill puts there.
 TEST_F(Rendering, TextsFitTheBoxesTheLayoutGivesThem) {
     const report::Page page = general::GeneralPage();
