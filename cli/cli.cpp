@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cli/commands.h"
+
 #include <array>
 #include <ostream>
 #include <string_view>
@@ -34,7 +36,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
      nullptr},
      {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", RunCalendarCommand},
-     {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", nullptr},
+     {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", RunPageCommand},
      }
 };
 

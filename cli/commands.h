@@ -10,4 +10,7 @@ namespace omenary::cli {
 // calendar --from BE --to BE --out DIR [--split YEARS]
 int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// page general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]
+int RunPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace omenary::cli

@@ -9,4 +9,10 @@ void InstallFontSubstitutions() {
         QFont::insertSubstitution(QString::fromLatin1(s.designed), QString::fromLatin1(s.installed));
 }
 
+const FontSubstitution* SubstitutionFor(std::string_view designed) {
+    for (const FontSubstitution& s : kFontSubstitutions)
+        if (designed == s.designed) return &s;
+    return nullptr;
+}
+
 }  // namespace omenary::qt

@@ -2,21 +2,31 @@
 // them. Applied once at start, before the first widget or page is drawn.
 #pragma once
 
+#include <string_view>
+
 namespace omenary::qt {
 
 struct FontSubstitution {
     const char* designed;
     const char* installed;
+    // Size of the stand-in relative to the designed face at the same point size. CordiaUPC has a small
+    // body for its size: the pages give its 12 pt lines 23 units and its 14 pt digits 25, and its
+    // captions fit 66-unit boxes; Umpush does all that at 0.66 of the size. The pages apply it;
+    // widgets keep their sizes.
+    double scale;
 };
 
-// CordiaUPC: Umpush is the TLWG face drawn after it, with the same small body and tall ascenders.
+// CordiaUPC: Umpush is the TLWG face closest to it in shape (looped, upright, tall ascenders).
 inline constexpr FontSubstitution kFontSubstitutions[] = {
-    {    "CordiaUPC",      "Umpush"},
-    {"MS Sans Serif",        "Loma"},
-    {        "Arial",        "Loma"},
-    {      "Verdana", "DejaVu Sans"},
+    {    "CordiaUPC",      "Umpush", 0.66},
+    {"MS Sans Serif",        "Loma",  1.0},
+    {        "Arial",        "Loma",  1.0},
+    {      "Verdana", "DejaVu Sans",  1.0},
 };
 
 void InstallFontSubstitutions();
+
+// The stand-in of a designed face; nothing for a face that is not in the table.
+const FontSubstitution* SubstitutionFor(std::string_view designed);
 
 }  // namespace omenary::qt

@@ -1,0 +1,68 @@
+#include "core/platform/pictures.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "core/platform/files.h"
+
+namespace omenary::platform {
+
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& folder, std::string_view name) {
+    const std::filesystem::path asked{std::string(name)};
+    if (name.empty() || !asked.has_filename()) return std::nullopt;
+    if (asked.is_absolute()) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(asked, error)) return asked;
+        return FindIgnoringCase(asked.parent_path(), asked.filename().string());
+    }
+    // Only the file's own name is matched ignoring case; folders in a relative name are taken as given.
+    return FindIgnoringCase(folder / asked.parent_path(), asked.filename().string());
+}
+
+namespace {
+
+// Little-endian fields of the bitmap file and information headers.
+std::uint32_t Field(const std::array<unsigned char, 38>& bytes, std::size_t at, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;)
+        value = (value << 8) | bytes[at + i];
+    return value;
+}
+
+}  // namespace
+
+bool BitmapDataComplete(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::array<unsigned char, 38> header{};
+    in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size()));
+    if (in.gcount() < 2 || header[0] != 'B' || header[1] != 'M') return true;
+    if (in.gcount() < static_cast<std::streamsize>(header.size())) return false;
+    std::error_code error;
+    const auto fileSize = std::filesystem::file_size(file, error);
+    if (error) return false;
+    const std::uint64_t dataStart = Field(header, 10, 4);
+    const std::uint32_t infoSize = Field(header, 14, 4);
+    std::uint64_t width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
+    if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes, never compressed
+        width = Field(header, 18, 2);
+        height = Field(header, 20, 2);
+        bits = Field(header, 24, 2);
+    } else {
+        width = static_cast<std::uint64_t>(std::abs(static_cast<std::int32_t>(Field(header, 18, 4))));
+        height = static_cast<std::uint64_t>(std::abs(static_cast<std::int32_t>(Field(header, 22, 4))));
+        bits = Field(header, 28, 2);
+        compression = Field(header, 30, 4);
+        imageSize = Field(header, 34, 4);
+    }
+    // Run-length and embedded-format data say their own length; plain and bit-field rows are padded
+    // to four bytes.
+    const bool plain = compression == 0 || compression == 3 || compression == 6;
+    const std::uint64_t dataSize = plain ? (width * bits + 31) / 32 * 4 * height : imageSize;
+    return dataStart + dataSize <= fileSize;
+}
+
+}  // namespace omenary::platform

@@ -1,0 +1,136 @@
+#include "qt/report/page_output.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <memory>
+
+#include "qt/platform/qt_text.h"
+#include "qt/report/renderer.h"
+
+namespace omenary::qt {
+
+namespace {
+
+QPrinter* currentPrinter = nullptr;
+
+void DeleteCurrentPrinter() {
+    delete currentPrinter;
+    currentPrinter = nullptr;
+}
+
+// No printer to send to: no system printer behind a native printer, or a PDF printer with no file.
+bool NoPrinter(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName().isEmpty();
+    return printer.printerName().isEmpty() || QPrinterInfo::availablePrinters().isEmpty();
+}
+
+QString PrinterLabel(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+}
+
+// A file name in the folder that no earlier print used: the page's name and the time of printing.
+QString FreshPdfName(const QDir& folder, const QString& documentName) {
+    const QString stem = documentName + QLatin1Char('-') +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = stem + QStringLiteral(".pdf");
+    for (int n = 2; folder.exists(name); ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".pdf");
+    return folder.filePath(name);
+}
+
+PrintOutcome SaveAsPdf(const report::Page& page, platform::Messages& messages, const QString& documentName,
+                       const std::filesystem::path& pdfFolder) {
+    const QString folderPath = pdfFolder.empty()
+                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                   : ToQString(pdfFolder.string());
+    QDir folder(folderPath);
+    QString error;
+    const QString file = FreshPdfName(folder, documentName);
+    if (!folder.mkpath(QStringLiteral(".")) || !WritePdf(page, ToStdString(file), &error)) {
+        messages.Show(platform::MessageIcon::Error,
+                      "ไม่พบเครื่องพิมพ์ และบันทึกหน้ารายงานเป็นไฟล์ PDF ไม่ได้: " + ToStdString(file));
+        return PrintOutcome::Failed;
+    }
+    messages.Show(platform::MessageIcon::Information,
+                  "ไม่พบเครื่องพิมพ์ จึงบันทึกหน้ารายงานเป็นไฟล์ PDF ไว้ที่\n" + ToStdString(file));
+    return PrintOutcome::SavedAsPdf;
+}
+
+// The progress window of a print, shown only where there are widgets (not in the command-line tool).
+std::unique_ptr<QProgressDialog> ShowProgress(QWidget* parent, const QString& documentName) {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
+    auto progress = std::make_unique<QProgressDialog>(
+        QStringLiteral("กำลังพิมพ์ ") + documentName + QStringLiteral(" ..."), QString(), 0, 1, parent);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setValue(0);
+    QCoreApplication::processEvents();
+    return progress;
+}
+
+}  // namespace
+
+QPrinter& CurrentPrinter() {
+    if (currentPrinter == nullptr) {
+        currentPrinter = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application, before Qt's print support is unloaded.
+        qAddPostRoutine(DeleteCurrentPrinter);
+    }
+    return *currentPrinter;
+}
+
+bool SetupPrinter(QWidget* parent) {
+    QPrintDialog dialog(&CurrentPrinter(), parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PreviewPage(const report::Page& page, QWidget* parent, const QString& title) {
+    QPrinter& printer = CurrentPrinter();
+    SetUpPagedDevice(page, printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* target) {
+        QPainter painter(target);
+        RenderOnPagedDevice(page, painter);
+    });
+    dialog.exec();
+}
+
+PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
+                       const QString& documentName, const std::filesystem::path& pdfFolder) {
+    return PrintPageOn(CurrentPrinter(), page, messages, parent, documentName, pdfFolder);
+}
+
+PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::Messages& messages,
+                         QWidget* parent, const QString& documentName,
+                         const std::filesystem::path& pdfFolder) {
+    if (NoPrinter(printer)) return SaveAsPdf(page, messages, documentName, pdfFolder);
+    printer.setDocName(documentName);
+    SetUpPagedDevice(page, printer);
+    const auto progress = ShowProgress(parent, documentName);
+    QPainter painter;
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        RenderOnPagedDevice(page, painter);
+        printed = painter.end() && printer.printerState() != QPrinter::Error;
+    }
+    if (progress) progress->setValue(1);
+    if (!printed) {
+        messages.Show(platform::MessageIcon::Error,
+                      "พิมพ์หน้ารายงานไม่สำเร็จ เครื่องพิมพ์ " + ToStdString(PrinterLabel(printer)) + " ไม่พร้อมใช้งาน");
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+}  // namespace omenary::qt

@@ -1,0 +1,37 @@
+// Where a filled page goes: the preview window, the current printer, or a PDF when there is no printer.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+
+#include "core/platform/messages.h"
+#include "core/report/page.h"
+
+class QPrinter;
+class QWidget;
+
+namespace omenary::qt {
+
+// The one printer every page prints on; the printer setup dialog changes it for the whole run.
+QPrinter& CurrentPrinter();
+
+// The platform's printer setup dialog on the current printer (modal); true when the user accepted it.
+bool SetupPrinter(QWidget* parent);
+
+// Shows the page in a modal preview window (the user may print from it) and returns when it closes.
+void PreviewPage(const report::Page& page, QWidget* parent, const QString& title);
+
+enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+
+// Prints the page on the current printer with a progress window. With no printer installed the page
+// is written as a PDF into the user's documents folder (or the folder given) and a message says where.
+// A printer that fails gives a message; nothing is thrown.
+PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
+                       const QString& documentName, const std::filesystem::path& pdfFolder = {});
+
+// Prints on the given printer (the same steps as PrintPage, for a printer other than the current one).
+PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::Messages& messages,
+                         QWidget* parent, const QString& documentName,
+                         const std::filesystem::path& pdfFolder = {});
+
+}  // namespace omenary::qt

@@ -1,0 +1,230 @@
+#include "qt/report/renderer.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <variant>
+
+#include "qt/platform/fonts.h"
+#include "qt/platform/picture_files.h"
+#include "qt/platform/qt_text.h"
+
+namespace omenary::qt {
+
+namespace {
+
+constexpr double kInchesPerMetre = 0.0254;
+constexpr double kPixelsPerPoint = report::kLayoutUnitsPerInch / 72;
+
+QColor ColourOf(report::Colour colour) {
+    return QColor::fromRgb(report::ColourRgb(colour));
+}
+
+double DpiOf(const QPainter& painter) {
+    return painter.device()->logicalDpiY();
+}
+
+int AlignmentFlags(report::Alignment alignment) {
+    switch (alignment) {
+        case report::Alignment::Centre:
+            return Qt::AlignHCenter;
+        case report::Alignment::Right:
+            return Qt::AlignRight;
+        case report::Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+void DrawText(const report::Text& text, const report::Box& box, QPainter& painter) {
+    const QRectF area(box.x, box.y, box.width, box.height);
+    if (!text.transparent) painter.fillRect(area, Qt::white);
+    if (text.caption.empty()) return;
+    painter.save();
+    painter.scale(1 / kTextMagnification, 1 / kTextMagnification);
+    painter.setFont(PageFont(text.font));
+    painter.setPen(ColourOf(text.font.colour));
+    // Captions are drawn from the top of their box and never clipped by it.
+    const QRectF magnified(area.topLeft() * kTextMagnification, area.size() * kTextMagnification);
+    painter.drawText(magnified,
+                     AlignmentFlags(text.alignment) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                     ToQString(text.caption));
+    painter.restore();
+}
+
+void DrawPicture(const report::Picture& picture, const report::Box& box, QPainter& painter,
+                 QHash<QString, QImage>& decoded) {
+    if (picture.file.empty()) return;
+    const QString key = ToQString(picture.resolved.string());
+    auto found = decoded.find(key);
+    if (found == decoded.end()) found = decoded.insert(key, DecodePicture(picture.resolved));
+    if (found->isNull()) return;  // the file went away after the fill loaded it
+    painter.drawImage(QRectF(box.x, box.y, box.width, box.height), *found);
+}
+
+void DrawShape(const report::Shape& shape, const report::Box& box, QPainter& painter) {
+    QPen pen(ColourOf(shape.pen), shape.penWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const double half = shape.penWidth / 2.0;
+    const double left = box.x, top = box.y, right = box.x + box.width, bottom = box.y + box.height;
+    switch (shape.kind) {
+        case report::ShapeKind::Rectangle:
+            painter.drawRect(
+                QRectF(left + half, top + half, box.width - shape.penWidth, box.height - shape.penWidth));
+            break;
+        case report::ShapeKind::Circle: {
+            const double d = std::min(box.width, box.height);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.drawEllipse(QRectF(left + (box.width - d) / 2 + half, top + (box.height - d) / 2 + half,
+                                       d - shape.penWidth, d - shape.penWidth));
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            break;
+        }
+        case report::ShapeKind::HorizontalLine:
+            painter.drawLine(QPointF(left, top + box.height / 2.0), QPointF(right, top + box.height / 2.0));
+            break;
+        case report::ShapeKind::VerticalLine:
+            painter.drawLine(QPointF(left + box.width / 2.0, top), QPointF(left + box.width / 2.0, bottom));
+            break;
+        case report::ShapeKind::LeftAndRight:
+            painter.drawLine(QPointF(left + half, top), QPointF(left + half, bottom));
+            painter.drawLine(QPointF(right - half, top), QPointF(right - half, bottom));
+            break;
+        case report::ShapeKind::TopAndBottom:
+            painter.drawLine(QPointF(left, top + half), QPointF(right, top + half));
+            painter.drawLine(QPointF(left, bottom - half), QPointF(right, bottom - half));
+            break;
+    }
+}
+
+QPageLayout LayoutOf(const report::Page& page) {
+    const report::PaperLayout& paper = page.Paper();
+    const double m = paper.marginMm;
+    return QPageLayout(QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter),
+                       QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+QString FailureText(const std::filesystem::path& file, const QString& reason) {
+    return ToQString(file.string()) + QStringLiteral(": ") + reason;
+}
+
+}  // namespace
+
+QFont PageFont(const report::Font& font) {
+    const FontSubstitution* substitution = SubstitutionFor(font.face);
+    QFont qfont(substitution != nullptr ? QString::fromLatin1(substitution->installed)
+                                        : ToQString(font.face));
+    const double scale = substitution != nullptr ? substitution->scale : 1.0;
+    // A pixel size is independent of the device's resolution; the painter's scaling to the device
+    // gives the text its size there.
+    qfont.setPixelSize(qRound(font.points * scale * kPixelsPerPoint * kTextMagnification));
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    qfont.setUnderline(font.underline);
+    // Unhinted outlines measure the same at every resolution, so a box measured once fits everywhere.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    return qfont;
+}
+
+report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view caption) const {
+    const QFontMetricsF metrics(PageFont(font));
+    return {0, 0,
+            static_cast<int>(std::ceil(metrics.horizontalAdvance(ToQString(caption)) / kTextMagnification)),
+            static_cast<int>(std::ceil(metrics.height() / kTextMagnification))};
+}
+
+void DrawBand(const report::Page& page, QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QtTextMetrics metrics;
+    QHash<QString, QImage> decoded;
+    for (const report::Element& element : page.Elements()) {
+        const report::Box box = page.FinalBox(element, metrics);
+        if (const auto* text = std::get_if<report::Text>(&element.content))
+            DrawText(*text, box, painter);
+        else if (const auto* picture = std::get_if<report::Picture>(&element.content))
+            DrawPicture(*picture, box, painter, decoded);
+        else
+            DrawShape(std::get<report::Shape>(element.content), box, painter);
+    }
+    painter.restore();
+}
+
+void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device) {
+    device.setPageLayout(LayoutOf(page));
+}
+
+void RenderOnPagedDevice(const report::Page& page, QPainter& painter) {
+    // A paged device's painter starts at the top-left of the area inside the margins.
+    const double scale = DpiOf(painter) / report::kLayoutUnitsPerInch;
+    painter.save();
+    painter.scale(scale, scale);
+    DrawBand(page, painter);
+    painter.restore();
+}
+
+QImage RenderImage(const report::Page& page, int dpi) {
+    const report::PaperLayout& paper = page.Paper();
+    const double pixelsPerMm = dpi / report::kMmPerInch;
+    QImage image(qRound(paper.widthMm * pixelsPerMm), qRound(paper.heightMm * pixelsPerMm),
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / kInchesPerMetre));
+    image.setDotsPerMeterY(qRound(dpi / kInchesPerMetre));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(paper.marginMm * pixelsPerMm, paper.marginMm * pixelsPerMm);
+    const double scale = dpi / report::kLayoutUnitsPerInch;
+    painter.scale(scale, scale);
+    DrawBand(page, painter);
+    return image;
+}
+
+bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error) {
+    QSaveFile out(ToQString(file.string()));
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error != nullptr) *error = FailureText(file, out.errorString());
+        return false;
+    }
+    {
+        QPdfWriter writer(&out);
+        writer.setCreator(QStringLiteral("MORVIT - Omenary"));
+        SetUpPagedDevice(page, writer);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            out.cancelWriting();
+            if (error != nullptr) *error = FailureText(file, QStringLiteral("cannot draw the PDF"));
+            return false;
+        }
+        RenderOnPagedDevice(page, painter);
+        painter.end();
+    }
+    if (!out.commit()) {
+        if (error != nullptr) *error = FailureText(file, out.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool WritePng(const report::Page& page, const std::filesystem::path& file, QString* error, int dpi) {
+    const QImage image = RenderImage(page, dpi);
+    QSaveFile out(ToQString(file.string()));
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
+        if (error != nullptr) *error = FailureText(file, out.errorString());
+        out.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace omenary::qt

@@ -1,0 +1,51 @@
+// Draws a page of the element model with QPainter: onto a printer, a preview, a PDF or an image.
+// Layout units are 1/96 inch, scaled to the device; nothing is clipped at the band's edge.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <filesystem>
+
+#include "core/report/page.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace omenary::qt {
+
+// Qt sizes fonts in whole pixels: page fonts are made this many times larger than their size in
+// layout units and drawn scaled down by as much, which keeps fractional sizes (12 pt is 10.56 units
+// in the stand-in face) exact.
+inline constexpr double kTextMagnification = 16;
+
+// The installed face that stands in for a page font, kTextMagnification times its size in layout
+// units, independent of the device.
+QFont PageFont(const report::Font& font);
+
+// Measures captions exactly as DrawBand draws them.
+class QtTextMetrics final : public report::TextMetrics {
+  public:
+    report::Box Measure(const report::Font& font, std::string_view caption) const override;
+};
+
+// Draws every element in its order. The painter's origin is the band's top-left corner and one unit
+// of its coordinates is one layout unit on whatever device it paints.
+void DrawBand(const report::Page& page, QPainter& painter);
+
+// Sets up a printer or PDF writer for the page: A4 portrait, the page's margins.
+void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device);
+
+// Draws the page with a painter already begun on a device set up by SetUpPagedDevice.
+void RenderOnPagedDevice(const report::Page& page, QPainter& painter);
+
+// The whole sheet at the given resolution, white, with the band inside the margins.
+QImage RenderImage(const report::Page& page, int dpi);
+
+// Vector PDF and PNG files. A file is written whole or not at all: on failure the message names the
+// file and nothing is left behind.
+inline constexpr int kPngDpi = 150;
+bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error);
+bool WritePng(const report::Page& page, const std::filesystem::path& file, QString* error, int dpi = kPngDpi);
+
+}  // namespace omenary::qt

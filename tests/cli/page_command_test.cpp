@@ -1,0 +1,88 @@
+// omenary-cli page, run as scripts run it: exit status, messages, and the files it leaves.
+#include <gtest/gtest.h>
+
+#include "tests/temp_folder.h"
+
+#include <sys/wait.h>
+
+#include <QImage>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string err;
+};
+
+// Runs omenary-cli with the arguments (already quoted as needed); standard error is captured.
+Outcome RunCli(const std::string& args) {
+    FILE* pipe = popen((std::string(OMENARY_CLI_PATH) + " " + args + " 2>&1 >/dev/null").c_str(), "r");
+    if (pipe == nullptr) return {-1, ""};
+    std::string err;
+    std::array<char, 256> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr)
+        err += buffer.data();
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
+}
+
+class PageCommand : public omenary::testing::TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        fs::create_directories(root_ / "empty");
+    }
+    std::string In(const char* name) const { return (root_ / name).string(); }
+};
+
+TEST_F(PageCommand, WritesTheUnfilledGeneralPageAsPdfAndA150DpiPng) {
+    const Outcome run = RunCli("page general --data " + std::string(OMENARY_DATA_DIR) + " --pdf " +
+                               In("g.pdf") + " --png " + In("g.png"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage png(QString::fromStdString(In("g.png")));
+    EXPECT_EQ(png.size(), QSize(1240, 1754));
+    EXPECT_GT(fs::file_size(In("g.pdf")), 1000u);
+}
+
+TEST_F(PageCommand, AMissingLogoFailsNamingTheFileAndLeavesNoOutput) {
+    const Outcome run =
+        RunCli("page general --data " + In("empty") + " --pdf " + In("g.pdf") + " --png " + In("g.png"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("logo.bmp"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(In("g.pdf")));
+    EXPECT_FALSE(fs::exists(In("g.png")));
+}
+
+TEST_F(PageCommand, AnUnwritableOutputFailsNamingTheFile) {
+    const std::string target = In("no-such-folder/g.png");
+    const Outcome run = RunCli("page general --data " + std::string(OMENARY_DATA_DIR) + " --png " + target);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
+}
+
+TEST_F(PageCommand, RefusedArgumentsNameWhatWasGiven) {
+    const struct {
+        std::string args;
+        std::string named;
+    } cases[] = {
+        {          "page horoscope --png " + In("x.png"), "horoscope"},
+        {           "page marriage --png " + In("x.png"),  "marriage"},
+        {"page general --png " + In("x.png") + " --size",    "--size"},
+        {                           "page general --png",     "--png"},
+        {                                 "page general",     "--pdf"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << c.args << ": " << run.err;
+    }
+    EXPECT_FALSE(fs::exists(In("x.png")));
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "qt/platform/picture_files.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/temp_folder.h"
+
+#include <QImage>
+#include <cstdlib>
+#include <fstream>
+
+#include "core/report/page.h"
+
+namespace omenary::qt {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::PictureStatus;
+
+class QtPictures : public omenary::testing::TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        QImage image(17, 17, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        ASSERT_TRUE(image.save(QString::fromStdString((root_ / "OS0.bmp").string()), "BMP"));
+    }
+};
+
+TEST_F(QtPictures, TheBlankPictureLoadsUnderEachOfItsSpellings) {
+    const QtPictureFiles files(root_);
+    for (const char* name : {"os0.bmp", "OS0.BMP", "OS0.bmp"}) {
+        const platform::PictureLookup found = files.Load(name);
+        EXPECT_EQ(found.status, PictureStatus::Loaded) << name;
+        EXPECT_EQ(found.file, root_ / "OS0.bmp") << name;
+        EXPECT_EQ(found.width, 17);
+        EXPECT_EQ(found.height, 17);
+    }
+    EXPECT_EQ(files.Load("BS.BMP").status, PictureStatus::Missing);
+}
+
+// Qt's own bitmap reader fills a truncated file up with black; such a file must not load.
+TEST_F(QtPictures, TruncatedBitmapsAndTextFilesDoNotDecode) {
+    const fs::path whole = root_ / "OS0.bmp";
+    fs::copy_file(whole, root_ / "cut.bmp");
+    fs::resize_file(root_ / "cut.bmp", fs::file_size(whole) - 40);
+    std::ofstream(root_ / "note.BMP") << "this is text, not a picture\n";
+    std::ofstream(root_ / "empty.bmp");
+    const QtPictureFiles files(root_);
+    for (const char* name : {"cut.bmp", "NOTE.bmp", "empty.bmp"}) {
+        const platform::PictureLookup found = files.Load(name);
+        EXPECT_EQ(found.status, PictureStatus::Undecodable) << name;
+        EXPECT_FALSE(found.file.empty()) << name;
+        EXPECT_TRUE(DecodePicture(found.file).isNull()) << name;
+    }
+}
+
+// What the fill's entry point shows for a corrupt bitmap: one message naming the file.
+TEST_F(QtPictures, ACorruptBitmapGivesItsMessage) {
+    std::ofstream(root_ / "BS7.bmp") << "BM not really";
+    const QtPictureFiles files(root_);
+    report::Page page(718, 1047);
+    page.AddPicture("QRImageCanuse1", {164, 551, 16, 17}, true);
+    platform::RecordedMessages messages;
+    EXPECT_FALSE(
+        report::FillOrReport(messages, [&] { page.LoadPicture("QRImageCanuse1", "BS7.BMP", files); }));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"เปิดไฟล์รูปภาพ \"BS7.BMP\" ไม่ได้ ไฟล์เสียหรือไม่ใช่รูปภาพ"});
+}
+
+// Every picture the program names is shipped in data/, decodes, and has the size its slots expect:
+// stretched-only pictures in the proportions of their slot, sized-to-bitmap pictures at the slot's size.
+TEST(ShippedPictures, EveryNamedPictureIsThereAndFitsItsSlots) {
+    const QtPictureFiles files(fs::path(OMENARY_DATA_DIR));
+    struct Expect {
+        std::string name;
+        int width, height;
+    };
+    std::vector<Expect> expected = {
+        {      "os0.bmp",  17,  17},
+        {      "BS0.bmp",  64,  68},
+        {      "C45.bmp",  64,  68},
+        {     "C135.bmp",  64,  68},
+        {     "C225.bmp",  64,  68},
+        {     "C315.bmp",  64,  68},
+        {   "ground.bmp",  26,  26},
+        {     "gold.bmp",  26,  26},
+        {    "water.bmp",  26,  26},
+        {     "wood.bmp",  26,  26},
+        {     "fire.bmp",  26,  26},
+        {       "ok.BMP",  68,  64},
+        {       "no.BMP",  68,  64},
+        {     "logo.bmp", 109,  90},
+        {   "emblem.bmp", 380, 312},
+        {"titlelogo.bmp",  70,  70},
+        {    "check.bmp",  17,  17},
+        {    "cross.bmp",  17,  17},
+    };
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        expected.push_back({"BS" + n + ".BMP", 64, 68});
+        expected.push_back({"B" + n + ".BMP", 26, 26});
+        expected.push_back({"N" + n + ".BMP", 17, 17});
+    }
+    for (int i = 1; i <= 10; ++i) {
+        expected.push_back({"OS" + std::to_string(i) + ".bmp", 64, 68});
+        expected.push_back({"O" + std::to_string(i) + ".BMP", 26, 26});
+    }
+    for (int i = 1; i <= 4; ++i)
+        expected.push_back({"portrait" + std::to_string(i) + ".bmp", 58, 62});
+    for (const Expect& e : expected) {
+        const platform::PictureLookup found = files.Load(e.name);
+        EXPECT_EQ(found.status, PictureStatus::Loaded) << e.name;
+        EXPECT_EQ(found.width, e.width) << e.name;
+        EXPECT_EQ(found.height, e.height) << e.name;
+    }
+}
+
+}  // namespace
+}  // namespace omenary::qt

@@ -1,0 +1,247 @@
+#include "qt/report/renderer.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/temp_folder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/general/general_page.h"
+#include "qt/platform/fonts.h"
+#include "qt/platform/picture_files.h"
+#include "qt/report/page_output.h"
+
+namespace omenary::qt {
+namespace {
+
+namespace fs = std::filesystem;
+using report::Box;
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "test_qt_report";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = [] {
+        auto* created = new QApplication(argc, argv);
+        InstallFontSubstitutions();
+        return created;
+    }();
+    (void)application;
+}
+
+class Rendering : public omenary::testing::TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        EnsureApplication();
+    }
+
+    // A plain bitmap of one colour in the test folder.
+    void Bitmap(const char* name, int width, int height, QColor colour) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString((root_ / name).string()), "BMP"));
+    }
+
+    report::Page FilledPage() {
+        report::Page page = general::GeneralPage();
+        page.LoadDesignPictures(QtPictureFiles(fs::path(OMENARY_DATA_DIR)));
+        return page;
+    }
+};
+
+constexpr int kDpi = 150;
+constexpr double kMarginPx = 10 / 25.4 * kDpi;
+
+// The pixel of a point in layout units of the band, at 150 dpi.
+QPoint PixelOf(double x, double y) {
+    return {static_cast<int>(std::floor(kMarginPx + x * kDpi / 96.0)),
+            static_cast<int>(std::floor(kMarginPx + y * kDpi / 96.0))};
+}
+
+// Whether a rule passes within a pixel of the point.
+bool IsDarkNear(const QImage& image, double x, double y) {
+    const QPoint centre = PixelOf(x, y);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (qGray(image.pixel(centre + QPoint(dx, dy))) < 160) return true;  // black or dark grey
+    return false;
+}
+
+TEST_F(Rendering, ThePngIsAWholeA4SheetAndEverythingLiesInsideThePrintableArea) {
+    const QImage image = RenderImage(FilledPage(), kDpi);
+    EXPECT_EQ(image.width(), 1240);
+    EXPECT_EQ(image.height(), 1754);
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] != qRgb(255, 255, 255)) inked |= QRect(x, y, 1, 1);
+    }
+    const QRect printable(QPoint(59, 59), QPoint(1240 - 60, 1754 - 60));
+    EXPECT_TRUE(printable.contains(inked))
+        << inked.x() << "," << inked.y() << " " << inked.width() << "x" << inked.height();
+    // The page is not blank: the logo at the corner and the footer rule near the band's bottom.
+    EXPECT_LE(inked.top(), PixelOf(0, 5).y());
+    EXPECT_GE(inked.bottom(), PixelOf(0, 1020).y());
+}
+
+TEST_F(Rendering, RulesAreDrawnAcrossTheirBoxesWhereTheLayoutPutsThem) {
+    const QImage image = RenderImage(FilledPage(), kDpi);
+    // Horizontal lines: across the middle of their box; vertical lines: down its middle.
+    for (double x : {10.0, 300.0, 710.0})
+        EXPECT_TRUE(IsDarkNear(image, x, 114.5)) << "QRShape2 at x " << x;
+    for (double y : {80.0, 300.0, 460.0}) {
+        EXPECT_TRUE(IsDarkNear(image, 205, y)) << "QRShape4 at y " << y;
+        EXPECT_TRUE(IsDarkNear(image, 345, y)) << "QRShape5 at y " << y;
+        EXPECT_TRUE(IsDarkNear(image, 348, y)) << "QRShape14 at y " << y;
+    }
+    // The heading row has no rule left of x = 130.
+    EXPECT_FALSE(IsDarkNear(image, 120, 73.5));
+    EXPECT_TRUE(IsDarkNear(image, 160, 73.5));
+    // Year-star grid: two inner vertical and two inner horizontal lines, dark grey.
+    EXPECT_TRUE(IsDarkNear(image, 54.5, 800) && IsDarkNear(image, 76.5, 800));
+    EXPECT_TRUE(IsDarkNear(image, 40, 766.5) && IsDarkNear(image, 40, 788.5));
+}
+
+TEST_F(Rendering, StretchedSlotsFillTheirBoxAndSizedSlotsTakeTheBitmapsSize) {
+    Bitmap("red.bmp", 4, 4, Qt::red);
+    Bitmap("blue.bmp", 30, 20, Qt::blue);
+    report::Page page = FilledPage();
+    const QtPictureFiles files(root_);
+    page.LoadPicture("QRImageCanuse1", "RED.BMP", files);
+    page.LoadPicture("QRImageCanusenumber1", "blue.bmp", files);
+    const QImage image = RenderImage(page, kDpi);
+    // QRImageCanuse1 is 164, 551, 16 × 17: red over the whole box.
+    for (const auto& [x, y] : {
+             std::pair{165.0, 552.0},
+             {179.0, 567.0},
+             {172.0, 559.0}
+    })
+        EXPECT_EQ(image.pixelColor(PixelOf(x, y)), QColor(Qt::red)) << x << "," << y;
+    // QRImageCanusenumber1 at 166, 573 grows to 30 × 20 from its corner.
+    EXPECT_EQ(image.pixelColor(PixelOf(194, 591)), QColor(Qt::blue));
+    EXPECT_NE(image.pixelColor(PixelOf(198, 595)), QColor(Qt::blue));
+}
+
+// A stage star is opaque: over an ok/no mark it hides the part of the mark beneath it.
+TEST_F(Rendering, AnOpaqueStarHidesThePartOfTheMarkBeneathIt) {
+    Bitmap("red.bmp", 17, 16, Qt::red);
+    report::Page page = FilledPage();
+    const QtPictureFiles files(root_);
+    page.LoadPicture("QRImageCCyn1", "red.bmp", files);  // 164, 692, 17 × 16
+    page.SetCaption("QRLabelStarC1", "");
+    EXPECT_EQ(RenderImage(page, kDpi).pixelColor(PixelOf(168, 706)), QColor(Qt::red));
+    page.SetCaption("QRLabelStarC1", "*");  // at 165, 691
+    const Box star = page.FinalBox(page.Get("QRLabelStarC1"), QtTextMetrics());
+    ASSERT_GT(star.width, 4);
+    ASSERT_LT(star.width, 13);
+    const QImage covered = RenderImage(page, kDpi);
+    EXPECT_EQ(covered.pixelColor(PixelOf(166, 706)),
+              QColor(Qt::white));  // inside the star's box, off the glyph
+    EXPECT_EQ(covered.pixelColor(PixelOf(179, 706)), QColor(Qt::red));  // right of the star's box
+}
+
+// The envelope places elements beyond its band on purpose: they are drawn all the same.
+TEST_F(Rendering, NothingIsClippedAtTheBandsEdge) {
+    Bitmap("red.bmp", 4, 4, Qt::red);
+    report::Page envelope(718, 295);
+    envelope.AddPicture("QRImageLogoOmenaryCoin", {382, 0, 95, 78}, true);
+    envelope.AddShape("QRShapeWarning", {141, 260, 195, 23}, report::ShapeKind::Rectangle,
+                      report::Colour::Blue);
+    envelope.LoadPicture("QRImageLogoOmenaryCoin", "red.bmp", QtPictureFiles(root_));
+    envelope.Move("QRImageLogoOmenaryCoin", 700, 220);      // across the right edge of the band
+    envelope.Move("QRShapeWarning", 141 + 539, 264 + 219);  // wholly below the band
+    const QImage image = RenderImage(envelope, kDpi);
+    EXPECT_EQ(image.pixelColor(PixelOf(705, 250)), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(PixelOf(740, 250)), QColor(Qt::red));  // the sheet ends at 755
+    EXPECT_EQ(image.pixelColor(PixelOf(747, 297)), QColor(Qt::red));  // below the band's 295 too
+    EXPECT_TRUE(IsDarkNear(image, 680.5, 490));                       // the frame's left side
+    EXPECT_TRUE(IsDarkNear(image, 720, 483.5));                       // and its top
+}
+
+// The stand-in face at its scale gives every box of the layout room for what the fill puts there.
+TEST_F(Rendering, TextsFitTheBoxesTheLayoutGivesThem) {
+    const report::Page page = general::GeneralPage();
+    const QtTextMetrics metrics;
+    auto fontOf = [&](const char* name) { return std::get<report::Text>(page.Get(name).content).font; };
+    const struct {
+        const char* element;
+        const char* caption;
+    } contents[] = {
+        {"QRLabelaspectperformstatus",       "เป็นทิศแตกสลาย"},
+        {"QRLabelaspectperformstatus",  "เป็นทิศอสูร, อสูร"},
+        {          "QRLabelyearstar1",                                                "8"},
+        {   "QRLabelUniversalElement",                                        "ทอง"},
+        {   "QRLabelUniversalElement",                                        "น้ำ"},
+        {   "QRLabelmonthstarcurrent",                                                "9"},
+        {     "QRLabelnumberyearstar",                            "ดาวปีจร"},
+        {                 "QRLabel18",                   "ดาวเดือนจร"},
+        {                 "QRLabel21", "เทียงอิกกุ้ยนั้ง"},
+        { "QRLabelcodeaspectperform1",                                                "/"},
+    };
+    for (const auto& c : contents) {
+        const Box box = page.Get(c.element).box;
+        const Box text = metrics.Measure(fontOf(c.element), c.caption);
+        EXPECT_LE(text.width, box.width) << c.element << " " << c.caption;
+        EXPECT_LE(text.height, box.height) << c.element << " " << c.caption;
+    }
+    // Autosize captions on one line of the table stay left of the next column's rule.
+    EXPECT_LE(page.Get("QRLabel8").box.x + metrics.Measure(fontOf("QRLabel8"), "ทิศกระทำการ").width, 130);
+    EXPECT_LE(
+        page.Get("QRLabel1").box.x + metrics.Measure(fontOf("QRLabel1"), page.Caption("QRLabel1")).width,
+        718);
+    EXPECT_LE(page.Get("QRLabelwarning5").box.x +
+                  metrics.Measure(fontOf("QRLabelwarning5"), page.Caption("QRLabelwarning5")).width,
+              718);
+}
+
+TEST_F(Rendering, MeasuredBoxesDoNotDependOnTheDevice) {
+    const report::Font font{.points = 12};
+    const Box a = QtTextMetrics().Measure(font, "ดาวเดือนจร");
+    const QFont qfont = PageFont(font);
+    EXPECT_EQ(qfont.family(), "Umpush");
+    EXPECT_EQ(a.height, QtTextMetrics().Measure(font, "").height);  // an empty caption keeps its line
+    EXPECT_EQ(QtTextMetrics().Measure(font, "").width, 0);
+    // 12 pt CordiaUPC is drawn 0.66 as large in Umpush: 10.56 units, not rounded to whole units.
+    EXPECT_NEAR(qfont.pixelSize() / kTextMagnification, 12 * 0.66 * 96 / 72, 0.1);
+}
+
+TEST_F(Rendering, ThePdfIsOneA4PageAndIsWrittenWholeOrNotAtAll) {
+    const fs::path pdf = root_ / "general.pdf";
+    QString error;
+    ASSERT_TRUE(WritePdf(FilledPage(), pdf, &error)) << error.toStdString();
+    QFile file(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromLatin1(file.readAll());
+    EXPECT_TRUE(content.startsWith("%PDF-"));
+    const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto boxes = content.count(QStringLiteral("/MediaBox"));
+    const QRegularExpressionMatch match = mediaBox.match(content);
+    ASSERT_TRUE(match.hasMatch());
+    EXPECT_EQ(boxes, 1);
+    EXPECT_NEAR(match.captured(1).toDouble(), 595.3, 0.5);
+    EXPECT_NEAR(match.captured(2).toDouble(), 841.9, 0.5);
+
+    const fs::path nowhere = root_ / "missing-folder" / "general.pdf";
+    EXPECT_FALSE(WritePdf(FilledPage(), nowhere, &error));
+    EXPECT_TRUE(error.contains(QString::fromStdString(nowhere.string()))) << error.toStdString();
+    EXPECT_FALSE(WritePng(FilledPage(), root_ / "missing-folder" / "general.png", &error));
+    EXPECT_FALSE(fs::exists(root_ / "missing-folder"));
+}
+
+TEST_F(Rendering, ThePngFileIs150DotsPerInch) {
+    const fs::path png = root_ / "general.png";
+    QString error;
+    ASSERT_TRUE(WritePng(FilledPage(), png, &error)) << error.toStdString();
+    const QImage image(QString::fromStdString(png.string()));
+    EXPECT_EQ(image.size(), QSize(1240, 1754));
+    EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 150, 0.5);
+}
+
+}  // namespace
+}  // namespace omenary::qt
