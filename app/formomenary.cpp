@@ -1,5 +1,8 @@
 #include "app/formomenary.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,8 +21,11 @@
 #include <QVBoxLayout>
 
 #include "app/application.h"
+#include "core/general/general_fill.h"
 #include "core/general/tab_handlers.h"
+#include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/page_output.h"
 
 namespace omenary::app {
 
@@ -124,6 +130,26 @@ void FillList(QComboBox* list, const std::vector<std::string>& items) {
         list->addItem(ToQString(item));
     list->setEditText(text);
 }
+
+// The hourglass and the page output of the calculate buttons, on this desktop.
+class WindowCalculationView final : public general::CalculationView {
+  public:
+    WindowCalculationView(QWidget* window, platform::Messages& messages)
+        : window_(window), messages_(messages) {}
+    void ShowHourglass() override { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    void RestoreCursor() override { QApplication::restoreOverrideCursor(); }
+    void Output(const report::Page& page, bool preview) override {
+        if (preview) {
+            qt::PreviewPage(page, window_, QStringLiteral("Page Preview"));
+        } else {
+            qt::PrintPage(page, messages_, window_, QApplication::applicationName());
+        }
+    }
+
+  private:
+    QWidget* window_;
+    platform::Messages& messages_;
+};
 
 }  // namespace
 
@@ -262,6 +288,7 @@ void TFormomenary::BuildGeneralTab(QWidget* page) {
     calculate_ = Make<QPushButton>(page, "Buttoncalculateomenary", QStringLiteral("Calculate"));
     calculate_->setText(QStringLiteral("คำนวณฤกษ์"));
     calculate_->setGeometry(104, y, 84, 26);
+    connect(calculate_, &QPushButton::clicked, this, &TFormomenary::CalculateClick);
     QPushButton* close = BuildCloseButton(page, "ButtonClose");
     close->setGeometry(194, y, 78, 26);
 
@@ -329,10 +356,10 @@ bool TFormomenary::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TFormomenary::LeaveInput(QWidget* input) {
+general::Leave TFormomenary::LeaveInput(QWidget* input) {
     // While a refused input takes its focus back, the focus only passes through other inputs: the
     // user never left them.
-    if (refocusing_ != nullptr && input != refocusing_) return;
+    if (refocusing_ != nullptr && input != refocusing_) return general::Leave::Accepted;
     general::GeneralValues& values = logic_.general;
     general::Leave result = general::Leave::Accepted;
     for (std::size_t i = 0; i < aspectRows_.size(); ++i) {
@@ -359,6 +386,22 @@ void TFormomenary::LeaveInput(QWidget* input) {
             refocusing_ = nullptr;
         });
     }
+    return result;
+}
+
+void TFormomenary::CalculateClick() {
+    // A refused input keeps the focus; the click does not calculate with it.
+    QWidget* focused = QApplication::focusWidget();
+    const bool isInput = focused == person1_ || focused == person2_ || focused == yearOfWork_ ||
+                         std::any_of(aspectRows_.begin(), aspectRows_.end(),
+                                     [&](const AspectRow& row) { return row.edit == focused; });
+    if (isInput && LeaveInput(focused) == general::Leave::Refused) return;
+    if (forms_ == nullptr) return;
+    WindowCalculationView view(this, logic_.Env().messages);
+    general::ButtoncalculateomenaryClick(logic_.general, forms_->FormPrintOmenary, logic_.Env().clock.Today(),
+                                         qt::QtPictureFiles(logic_.Env().workingDirectory),
+                                         logic_.Env().messages, view);
+    ShowValues();
 }
 
 void TFormomenary::StepClick(Aspect aspect, bool up) {

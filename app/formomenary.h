@@ -6,7 +6,8 @@
 
 #include <array>
 
-#include "core/general/general_values.h"
+#include "app/report_forms.h"
+#include "core/general/tab_handlers.h"
 #include "core/shell/omenary.h"
 
 class QCheckBox;
@@ -29,6 +30,8 @@ class TFormomenary : public QWidget {
     explicit TFormomenary(shell::Omenary& logic, QWidget* parent = nullptr);
 
     QTabWidget* PageControlOmenary() const { return pageControl_; }
+    // The report forms, created after this window; the calculate buttons fill and output them.
+    void AttachReportForms(ReportForms& forms) { forms_ = &forms; }
     // True once the first start failed and the window closed because of it.
     bool StartFailed() const { return startFailed_; }
 
@@ -55,12 +58,14 @@ class TFormomenary : public QWidget {
     void FormActivate();
     // Leaving an input: the widget's text goes to the working values, the core judges it, and a
     // refused input gets the focus back.
-    void LeaveInput(QWidget* input);
+    general::Leave LeaveInput(QWidget* input);
+    void CalculateClick();
     void StepClick(general::Aspect aspect, bool up);
     void StepSizeClick(general::Aspect aspect);
     void ShowValues();
 
     shell::Omenary& logic_;
+    ReportForms* forms_ = nullptr;
     QTabWidget* pageControl_;
     std::array<AspectRow, 3> aspectRows_;
     QComboBox* person1_ = nullptr;

@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
 
     app::TFormomenary window(logic);
     messages.SetParent(&window);
+    app::ReportForms forms;
+    window.AttachReportForms(forms);
     app::CentreOnScreen(window);
     window.show();
     // Desktops activate a new main window themselves; a bare X server does not until asked.

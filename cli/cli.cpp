@@ -25,7 +25,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      {"general",
      "general  --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none]\n"
      "                     --year BE [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
-     nullptr},
+     RunGeneralCommand},
      {"marriage",
      "marriage --groom BE --bride BE [--groom-father N|none] [--groom-mother N|none]\n"
      "                     [--bride-father N|none] [--bride-mother N|none]\n"

@@ -10,6 +10,9 @@ namespace omenary::cli {
 // calendar --from BE --to BE --out DIR [--split YEARS]
 int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// general --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none] --year BE ...
+int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // page general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]
 int RunPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

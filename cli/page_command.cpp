@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/general/general_page.h"
@@ -66,18 +67,6 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
     return parsed;
 }
 
-// Text and pictures need a GUI application; without a display the offscreen platform draws as well.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "omenary-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    qt::InstallFontSubstitutions();
-    return application;
-}
-
 }  // namespace
 
 int RunPageCommand(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
@@ -92,17 +81,7 @@ int RunPageCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
         err << "omenary-cli page: " << failure.what() << "\n";
         return kExitFailed;
     }
-    QString error;
-    if (parsed->pdf && !qt::WritePdf(page, *parsed->pdf, &error)) {
-        err << "omenary-cli page: cannot write " << qt::ToStdString(error) << "\n";
-        return kExitFailed;
-    }
-    if (parsed->png && !qt::WritePng(page, *parsed->png, &error)) {
-        err << "omenary-cli page: cannot write " << qt::ToStdString(error) << "\n";
-        if (parsed->pdf) std::filesystem::remove(*parsed->pdf);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return WritePageFiles(page, "page", parsed->pdf, parsed->png, err) ? kExitOk : kExitFailed;
 }
 
 }  // namespace omenary::cli

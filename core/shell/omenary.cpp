@@ -10,6 +10,22 @@ namespace omenary::shell {
 
 namespace fs = std::filesystem;
 
+void ForEachValue(const ShellValues& values,
+                  const std::function<void(std::string_view, const std::string&)>& visit) {
+    visit("LabelFirstStart", values.LabelFirstStart);
+    visit("labellandscape", values.labellandscape);
+    visit("Labelcenteronpage", values.Labelcenteronpage);
+    visit("LabelCurrentDataCalendar", values.LabelCurrentDataCalendar);
+    visit("ComboBoxYY", values.ComboBoxYY);
+    visit("ComboBoxYearBoy", values.ComboBoxYearBoy);
+    visit("ComboBoxYearGirl", values.ComboBoxYearGirl);
+    visit("ComboBoxMM", values.ComboBoxMM);
+    visit("ComboBoxDD", values.ComboBoxDD);
+    visit("LabelNotice1", values.LabelNotice1);
+    visit("LabelNotice2", values.LabelNotice2);
+    visit("LabelNotice3", values.LabelNotice3);
+}
+
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
       settings_(environment_.windowsDirectory / kSettingsFileName, environment_.messages) {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,10 @@ struct ShellValues {
     std::string LabelNotice2;
     std::string LabelNotice3;
 };
+
+// Every value of the shell under its own name (for the CLI and the tests).
+void ForEachValue(const ShellValues& values,
+                  const std::function<void(std::string_view, const std::string&)>& visit);
 
 enum class Activation { Done, StartFailed };
 

@@ -11,14 +11,15 @@ struct FontSubstitution {
     const char* installed;
     // Size of the stand-in relative to the designed face at the same point size. CordiaUPC has a small
     // body for its size: the pages give its 12 pt lines 23 units and its 14 pt digits 25, and its
-    // captions fit 66-unit boxes; Umpush does all that at 0.66 of the size. The pages apply it;
+    // captions fit 66-unit boxes and the person notes the 168 units left of the table's right rule;
+    // Umpush does all that at 0.63 of the size. The pages apply it;
     // widgets keep their sizes.
     double scale;
 };
 
 // CordiaUPC: Umpush is the TLWG face closest to it in shape (looped, upright, tall ascenders).
 inline constexpr FontSubstitution kFontSubstitutions[] = {
-    {    "CordiaUPC",      "Umpush", 0.66},
+    {    "CordiaUPC",      "Umpush", 0.63},
     {"MS Sans Serif",        "Loma",  1.0},
     {        "Arial",        "Loma",  1.0},
     {      "Verdana", "DejaVu Sans",  1.0},

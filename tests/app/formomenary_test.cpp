@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/application.h"
@@ -31,6 +32,7 @@ class MainWindow : public omenary::testing::ShellFixture {
     // Starts the program and shows its window, active, as the desktop would.
     TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
         window_ = std::make_unique<TFormomenary>(Start(today));
+        window_->AttachReportForms(forms_);
         CentreOnScreen(*window_);
         window_->show();
         window_->activateWindow();
@@ -79,6 +81,7 @@ class MainWindow : public omenary::testing::ShellFixture {
                 Edit("Editaspectperform")->text()};
     }
 
+    ReportForms forms_;
     std::unique_ptr<TFormomenary> window_;
 };
 
@@ -204,6 +207,44 @@ TEST_F(MainWindow, PersonListsAcceptOnlyTheirItems) {
         // Put an accepted text back so the next case starts from a focus that can move.
         TypeAndLeave(list, QStringLiteral("01 = ชวด"));
     }
+}
+
+TEST_F(MainWindow, CalculateOpensThePreviewOfTheFilledPage) {
+    for (const char* picture :
+         {"logo.bmp", "os0.bmp", "OS1.bmp", "BS0.bmp", "ground.bmp", "ok.BMP", "no.BMP"})
+        std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / picture, Working() / picture);
+    for (int n = 1; n <= 12; ++n)
+        for (const std::string prefix : {"BS", "N"})
+            std::filesystem::copy_file(
+                std::filesystem::path(OMENARY_DATA_DIR) / (prefix + std::to_string(n) + ".bmp"),
+                Working() / (prefix + std::to_string(n) + ".bmp"));
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "0");
+    TypeAndLeave(List("ComboBoxperson1"), QStringLiteral("05 = มะโรง"));
+    std::string shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) return;
+        shown = dialog->metaObject()->className();
+        dialog->close();
+    });
+    Click("Buttoncalculateomenary");
+    EXPECT_EQ(shown, "QPrintPreviewDialog");
+    EXPECT_TRUE(messages_.Texts().empty());
+    EXPECT_EQ(forms_.FormPrintOmenary.Caption("QRLabelperson1"), "มะโรง");
+    EXPECT_EQ(forms_.FormPrintOmenary.PictureOf("QRImageCanuse1").file, "BS1.BMP");
+    EXPECT_EQ(List("ComboBoxperson1")->currentText().toStdString(), "05 = มะโรง");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindow, AMissingPictureIsNamedAndNothingIsShown) {
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "0");
+    Click("Buttoncalculateomenary");
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_NE(messages_.Texts()[0].find("logo.bmp"), std::string::npos);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(List("ComboBoxperson1")->currentText().toStdString(), "01 = ชวด");
 }
 
 TEST_F(MainWindow, TheCloseButtonsCloseAndRecordRunFalse) {

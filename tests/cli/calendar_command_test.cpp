@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "core/calendar/text_lines.h"
+#include "tests/cli/run_cli.h"
 #include "tests/temp_folder.h"
 
 namespace omenary::cli {
@@ -13,17 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = omenary::testing::CliOutcome;
 
 Outcome RunCalendar(std::vector<std::string> args) {
     args.insert(args.begin(), "calendar");
-    std::ostringstream out, err;
-    const int status = Run(args, out, err);
-    return {status, out.str(), err.str()};
+    return omenary::testing::RunCliInProcess(args);
 }
 
 using CalendarCommand = omenary::testing::TempFolderTest;

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "tests/cli/run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,8 @@
 namespace omenary::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunInProcess(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Outcome = omenary::testing::CliOutcome;
+constexpr auto RunInProcess = omenary::testing::RunCliInProcess;
 
 TEST(Cli, HelpListsEverySubcommandOfTheContract) {
     const Outcome help = RunInProcess({"--help"});

@@ -1,6 +1,7 @@
 // omenary-cli page, run as scripts run it: exit status, messages, and the files it leaves.
 #include <gtest/gtest.h>
 
+#include "tests/cli/run_cli.h"
 #include "tests/temp_folder.h"
 
 #include <sys/wait.h>
@@ -15,22 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string err;
-};
-
-// Runs omenary-cli with the arguments (already quoted as needed); standard error is captured.
-Outcome RunCli(const std::string& args) {
-    FILE* pipe = popen((std::string(OMENARY_CLI_PATH) + " " + args + " 2>&1 >/dev/null").c_str(), "r");
-    if (pipe == nullptr) return {-1, ""};
-    std::string err;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-        err += buffer.data();
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
-}
+using Outcome = omenary::testing::CliOutcome;
+constexpr auto RunCli = omenary::testing::RunCliProcess;
 
 class PageCommand : public omenary::testing::TempFolderTest {
   protected:
