@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -99,6 +101,12 @@ void PreviewPage(const report::Page& page, QWidget* parent, const QString& title
     SetUpPagedDevice(page, printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
+    // Large enough to read the page: most of the screen's height, an A4 page wide.
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        const int height = available.height() * 9 / 10;
+        dialog.resize(std::min(available.width(), height * 3 / 4 + 80), height);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* target) {
         QPainter painter(target);
         RenderOnPagedDevice(page, painter);
