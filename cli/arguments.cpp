@@ -24,14 +24,14 @@ std::optional<Arguments> Arguments::Parse(std::string_view command, const std::v
             parsed.words_.push_back(arg);
             continue;
         }
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto known = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& option) { return option.name == arg; });
-        if (spec == options.end()) {
+        if (known == options.end()) {
             Refuse(err, command, "argument", arg, allowed);
             return std::nullopt;
         }
         std::string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (i + 1 >= args.size()) {
                 Refuse(err, command, arg, "", "a value after it");
                 return std::nullopt;
