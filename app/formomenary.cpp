@@ -239,7 +239,7 @@ void TFormomenary::BuildGeneralTab(QWidget* page) {
         AspectRow& row = aspectRows_[i];
         row.edit = Make<QLineEdit>(page, design.edit, degreeHint);
         row.edit->setGeometry(78, y, 56, kRowHeight);
-        row.edit->installEventFilter(this);
+        Watch(row.edit);
         row.plus = MakeSpeedButton(page, design.plus, QStringLiteral("+"), QStringLiteral("บวกองศา"),
                                    QRect(136, y, 20, kRowHeight));
         row.minus = MakeSpeedButton(page, design.minus, QStringLiteral("-"), QStringLiteral("ลบองศา"),
@@ -277,7 +277,7 @@ void TFormomenary::BuildGeneralTab(QWidget* page) {
     yearOfWork_ =
         MakeList(page, "ComboBoxBudhaYearProcess", QStringLiteral("ปี พ.ศ."), QRect(78, y, 80, kRowHeight));
     for (QComboBox* list : {person1_, person2_, yearOfWork_})
-        list->installEventFilter(this);
+        Watch(list);
     y += kRowHeight + 14;
 
     pagePreview_ = Make<QCheckBox>(page, "CheckBoxPagePreview1", QStringLiteral("ภาพก่อนพิมพ์"));
@@ -313,6 +313,11 @@ void TFormomenary::BuildMarriageTab(QWidget* page) {
 void TFormomenary::BuildCoinTab(QWidget* page) {
     BuildCloseButton(page, "ButtonOmenaryCoinClose")->setGeometry(194, 366, 78, 26);
     notices_[2] = BuildNotice(page, "LabelNotice3");
+}
+
+void TFormomenary::Watch(QWidget* input) {
+    input->installEventFilter(this);
+    inputs_.push_back(input);
 }
 
 void TFormomenary::changeEvent(QEvent* event) {
@@ -392,9 +397,7 @@ general::Leave TFormomenary::LeaveInput(QWidget* input) {
 void TFormomenary::CalculateClick() {
     // A refused input keeps the focus; the click does not calculate with it.
     QWidget* focused = QApplication::focusWidget();
-    const bool isInput = focused == person1_ || focused == person2_ || focused == yearOfWork_ ||
-                         std::any_of(aspectRows_.begin(), aspectRows_.end(),
-                                     [&](const AspectRow& row) { return row.edit == focused; });
+    const bool isInput = std::find(inputs_.begin(), inputs_.end(), focused) != inputs_.end();
     if (isInput && LeaveInput(focused) == general::Leave::Refused) return;
     if (forms_ == nullptr) return;
     WindowCalculationView view(this, logic_.Env().messages);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 #include "app/report_forms.h"
 #include "core/general/tab_handlers.h"
@@ -55,6 +56,8 @@ class TFormomenary : public QWidget {
     QLabel* BuildNotice(QWidget* page, const char* name);
     QPushButton* BuildCloseButton(QWidget* page, const char* name);
 
+    // An input whose leaving the core judges.
+    void Watch(QWidget* input);
     void FormActivate();
     // Leaving an input: the widget's text goes to the working values, the core judges it, and a
     // refused input gets the focus back.
@@ -68,6 +71,7 @@ class TFormomenary : public QWidget {
     ReportForms* forms_ = nullptr;
     QTabWidget* pageControl_;
     std::array<AspectRow, 3> aspectRows_;
+    std::vector<QWidget*> inputs_;
     QComboBox* person1_ = nullptr;
     QComboBox* person2_ = nullptr;
     QComboBox* yearOfWork_ = nullptr;

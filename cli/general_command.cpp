@@ -7,8 +7,8 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "core/astro/cycles.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/general/general_page.h"
 #include "qt/platform/fonts.h"
@@ -26,32 +26,29 @@ struct PageArguments {
     std::optional<std::filesystem::path> png;
 };
 
+constexpr OptionSpec kOptions[] = {{"--data"}, {"--pdf"}, {"--png"}};
+
 // Refuses with a message naming the argument; the parsed arguments otherwise.
 std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::ostream& err) {
-    PageArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--data" || arg == "--pdf" || arg == "--png") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                err << "omenary-cli page: " << arg << " needs a "
-                    << (arg == "--data" ? "folder" : "file name") << "\n";
-                return std::nullopt;
-            }
-            const std::filesystem::path value = args[++i];
-            if (arg == "--data")
-                parsed.data = value;
-            else if (arg == "--pdf")
-                parsed.pdf = value;
-            else
-                parsed.png = value;
-        } else if (parsed.page.empty() && !arg.starts_with("--")) {
-            parsed.page = arg;
-        } else {
-            err << "omenary-cli page: unknown argument '" << arg
-                << "'; allowed: general|marriage|coin, --data DIR, --pdf FILE, --png FILE\n";
+    const auto given = Arguments::Parse("page", args, kOptions, err);
+    if (!given) return std::nullopt;
+    if (given->Words().size() > 1) {
+        Refuse(err, "page", "argument", given->Words()[1],
+               "general|marriage|coin, --data DIR, --pdf FILE, --png FILE");
+        return std::nullopt;
+    }
+    for (const char* option : {"--data", "--pdf", "--png"}) {
+        if (given->Has(option) && given->Value(option).empty()) {
+            Refuse(err, "page", option, "",
+                   std::string_view(option) == "--data" ? "a folder" : "a file name");
             return std::nullopt;
         }
     }
+    PageArguments parsed;
+    parsed.page = given->Words().empty() ? std::string{} : given->Words().front();
+    parsed.data = given->Value("--data", ".");
+    if (given->Has("--pdf")) parsed.pdf = given->Value("--pdf");
+    if (given->Has("--png")) parsed.png = given->Value("--png");
     if (parsed.page != "general") {
         if (parsed.page == "marriage" || parsed.page == "coin")
             err << "omenary-cli page: the " << parsed.page << " page is not available in this build yet\n";

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calendar/text_lines.h"
+#include "core/common/text_lines.h"
 
 namespace omenary::calendar {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/calendar/text_lines.h"
+#include "core/common/text_lines.h"
 
 namespace omenary::calendar {
 

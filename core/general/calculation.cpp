@@ -9,12 +9,6 @@ namespace omenary::general {
 
 namespace {
 
-// The two windows inside the wide boundary zones 5/6 and 11/12 where every earlier "no" is lifted.
-bool InWindow(const std::string& degree) {
-    const auto x = ParseDecimal(degree);
-    return x && ((*x >= 135.6 && *x <= 142.5) || (*x >= 315.6 && *x <= 322.5));
-}
-
 bool SlotIsFree(const std::string& slot, const std::string& placeholder) {
     return ToLowerAscii(slot) == placeholder;
 }
@@ -47,6 +41,11 @@ void DeriveAspectCodes(GeneralValues& values, Aspect aspect) {
 
 }  // namespace
 
+bool InWideZoneWindow(std::string_view degree) {
+    const auto x = ParseDecimal(degree);
+    return x && ((*x >= 135.6 && *x <= 142.5) || (*x >= 315.6 && *x <= 322.5));
+}
+
 std::string UsableBranchVerdict(const GeneralValues& values, int n) {
     const std::string c = std::to_string(n);
     std::string verdict = "yes";
@@ -55,7 +54,7 @@ std::string UsableBranchVerdict(const GeneralValues& values, int n) {
     };
     for (const AspectValues& a : values.aspects) {
         no(a.Labelclashcodeaspect[0]);
-        if (InWindow(a.Editaspect)) verdict = "yes";
+        if (InWideZoneWindow(a.Editaspect)) verdict = "yes";
         no(a.Labelevilmastercodeaspect[0]);
         no(a.Labelevilmeanscodeaspect[0]);
         no(a.Labeleviltreasurycodeaspect[0]);

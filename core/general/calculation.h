@@ -3,10 +3,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/general/general_values.h"
 
 namespace omenary::general {
+
+// True when the degree lies in one of the two windows inside the wide boundary zones 5/6 and 11/12
+// (135.6 ... 142.5, 315.6 ... 322.5): there every earlier "no" of the verdict is lifted and the
+// page blanks the direction's tilted first row.
+bool InWideZoneWindow(std::string_view degree);
 
 // "yes" when branch n (1 ... 12) may be used, else "no".
 std::string UsableBranchVerdict(const GeneralValues& values, int n);

@@ -46,11 +46,6 @@ inline constexpr std::string_view kNoUsableBranch = "ไม่มี   *** ใ�
 inline constexpr std::string_view kFiveYellowWarning =
     "*** ทิศกระทำการกระทบดาวเบญจภูติ ( ดาว 5 ) แก้ไขโดย ให้ราดน้ำ 5 ขันก่อนกระทบ ***";
 
-bool InTiltWindow(std::string_view degree) {
-    const auto x = ParseDecimal(degree);
-    return x && ((*x >= 315.6 && *x <= 322.5) || (*x >= 135.6 && *x <= 142.5));
-}
-
 // A list slot is taken when it does not start with the letter l of its placeholder.
 bool SlotUsed(const std::string& slot) {
     return !slot.empty() && ToLowerAscii(slot.front()) != 'l';
@@ -337,7 +332,7 @@ class Filler {
 
     void TiltBlanking() {
         for (int a = 0; a < 3; ++a) {
-            if (!InTiltWindow(v_.aspects[static_cast<std::size_t>(a)].ComboBoxaspect)) continue;
+            if (!InWideZoneWindow(v_.aspects[static_cast<std::size_t>(a)].ComboBoxaspect)) continue;
             const std::string n = std::to_string(a + 1);
             page_.SetCaption("QRLabelPrev" + n, "");
             page_.SetCaption("QRLabelBack" + n, "");

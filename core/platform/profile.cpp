@@ -5,12 +5,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "core/common/text.h"
+#include "core/common/text_lines.h"
 
 namespace omenary::platform {
 
@@ -31,28 +30,13 @@ struct Lines {
 };
 
 std::optional<Lines> ReadLines(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > ProfileFile::kMaxFileSize) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream content;
-    content << file.rdbuf();
-    const std::string text = content.str();
-    if (file.bad() || text.find('\0') != std::string::npos) return std::nullopt;
-
+    const auto text = ReadFileBytes(path, ProfileFile::kMaxFileSize);
+    if (!text || text->find('\0') != std::string::npos) return std::nullopt;
+    const TextLines split(*text);
     Lines result;
-    result.crlf = text.find("\r\n") != std::string::npos;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            result.lines.emplace_back(text.substr(start));
-            break;
-        }
-        result.lines.emplace_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
+    result.crlf = text->find("\r\n") != std::string::npos;
+    for (std::size_t i = 0; i < split.Count(); ++i)
+        result.lines.emplace_back(split.Line(i));
     return result;
 }
 

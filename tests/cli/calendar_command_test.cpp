@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "core/calendar/text_lines.h"
+#include "core/common/text_lines.h"
 #include "tests/cli/run_cli.h"
 #include "tests/temp_folder.h"
 
@@ -65,14 +65,14 @@ TEST_F(CalendarCommand, SplitWritesOneFileForEveryYearsAndTheIndex) {
     const Outcome outcome =
         RunCalendar({"--from", "2566", "--to", "2568", "--split", "2", "--out", (root_ / "out").string()});
     ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
-    const auto index = calendar::ReadFileBytes(root_ / "out" / "HOROSCOPE.INI", 1000);
+    const auto index = ReadFileBytes(root_ / "out" / "HOROSCOPE.INI", 1000);
     EXPECT_EQ(index,
               "[DATA CALENDAR]\r\n2566 -  2567   Calendar1.TXT\r\n2568 -  2568   Calendar2.TXT\r\n"
               "[END OF DATA]\r\n");
-    const auto second = calendar::ReadFileBytes(root_ / "out" / "Calendar2.TXT", 1 << 20);
+    const auto second = ReadFileBytes(root_ / "out" / "Calendar2.TXT", 1 << 20);
     ASSERT_TRUE(second);
     // 2025: the header line and 365 days.
-    EXPECT_EQ(calendar::TextLines(*second).Count(), 366u);
+    EXPECT_EQ(TextLines(*second).Count(), 366u);
     EXPECT_NE(second->find("2568 02 03 2502060503100421:10\r\n"), std::string::npos);
     EXPECT_NE(outcome.out.find("Calendar2.TXT"), std::string::npos);
 }
@@ -81,8 +81,8 @@ TEST_F(CalendarCommand, ReproducesTheShippedCalendarByteForByte) {
     const Outcome outcome = RunCalendar({"--from", "2442", "--to", "2700", "--out", root_.string()});
     ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
     for (const char* name : {"HOROSCOPE.INI", "Calendar1.TXT"}) {
-        const auto written = calendar::ReadFileBytes(root_ / name, 64u << 20);
-        const auto shipped = calendar::ReadFileBytes(fs::path(OMENARY_DATA_DIR) / name, 64u << 20);
+        const auto written = ReadFileBytes(root_ / name, 64u << 20);
+        const auto shipped = ReadFileBytes(fs::path(OMENARY_DATA_DIR) / name, 64u << 20);
         ASSERT_TRUE(written && shipped) << name;
         EXPECT_TRUE(*written == *shipped) << name;
     }

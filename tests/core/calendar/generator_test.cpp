@@ -12,7 +12,7 @@
 #include "core/astro/cycles.h"
 #include "core/calendar/index.h"
 #include "core/calendar/records.h"
-#include "core/calendar/text_lines.h"
+#include "core/common/text_lines.h"
 #include "tests/temp_folder.h"
 
 namespace omenary::calendar {

@@ -12,38 +12,10 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-std::vector<std::string> AllLines(const TextLines& lines) {
-    std::vector<std::string> all;
-    for (std::size_t i = 0; i < lines.Count(); ++i)
-        all.emplace_back(lines.Line(i));
-    return all;
-}
-
 CalendarIndex Parsed(const std::string& bytes) {
     IndexLoad load = ParseCalendarIndex(bytes);
     EXPECT_TRUE(load.index) << load.failure;
     return load.index ? *load.index : CalendarIndex{};
-}
-
-TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
-    const TextLines lines("a\r\nb\rc\nd\r\n\r\ne");
-    EXPECT_EQ(AllLines(lines), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(lines.Line(6), "");
-    EXPECT_EQ(lines.Line(1000), "");
-    struct Case {
-        const char* bytes;
-        std::vector<std::string> lines;
-    };
-    for (const Case& c : {
-             Case{    "x\r\n",          {"x"}},
-             Case{      "x\r",          {"x"}},
-             Case{         "",             {}},
-             Case{     "\n\n",       {"", ""}},
-             Case{ "a\r\r\nb", {"a", "", "b"}},
-             Case{"\r\n\r\ne",  {"", "", "e"}},
-             Case{ "a\n\rb\r", {"a", "", "b"}}
-    })
-        EXPECT_EQ(AllLines(TextLines(c.bytes)), c.lines) << c.bytes;
 }
 
 TEST(CalendarIndex, OneRecordGivesItsRangeAndFileAndTheInnerYears) {

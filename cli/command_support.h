@@ -1,5 +1,6 @@
-// The arguments of a subcommand: "--name value" options, "--flag" switches and bare words, each
-// refused with a message that names the argument, what was given and what is allowed.
+// What the subcommands share: their arguments ("--name value" options, "--flag" switches and bare
+// words, each refused with a message that names the argument, what was given and what is allowed),
+// the GUI application that drawing needs, and writing a page to the files asked for.
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "cli/arguments.h"
+#include "cli/command_support.h"
 
 #include <QGuiApplication>
 
@@ -25,7 +25,7 @@ std::optional<Arguments> Arguments::Parse(std::string_view command, const std::v
             continue;
         }
         const auto known = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& option) { return option.name == arg; });
+                                        [&](const OptionSpec& option) { return option.name == arg; });
         if (known == options.end()) {
             Refuse(err, command, "argument", arg, allowed);
             return std::nullopt;

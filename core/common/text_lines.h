@@ -1,5 +1,5 @@
-// The lines of a calendar text file, held as the window's memo and list boxes held them: the file's
-// bytes once, and where each line starts and ends.
+// The lines of a text file as the program holds them (the calendar index, a day file, a settings
+// file): the file's bytes once, and where each line starts and ends.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace omenary::calendar {
+namespace omenary {
 
 class TextLines {
   public:
@@ -32,4 +32,4 @@ class TextLines {
 // are not read either.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes);
 
-}  // namespace omenary::calendar
+}  // namespace omenary

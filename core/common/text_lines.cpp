@@ -1,11 +1,11 @@
-#include "core/calendar/text_lines.h"
+#include "core/common/text_lines.h"
 
 #include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <system_error>
 
-namespace omenary::calendar {
+namespace omenary {
 
 TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
     // memchr finds the line ends many bytes at a time; a calendar of 95 000 days splits in about a
@@ -60,4 +60,4 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std:
     return bytes;
 }
 
-}  // namespace omenary::calendar
+}  // namespace omenary

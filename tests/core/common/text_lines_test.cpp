@@ -1,0 +1,40 @@
+#include "core/common/text_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace omenary {
+namespace {
+
+std::vector<std::string> AllLines(const TextLines& lines) {
+    std::vector<std::string> all;
+    for (std::size_t i = 0; i < lines.Count(); ++i)
+        all.emplace_back(lines.Line(i));
+    return all;
+}
+
+TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
+    const TextLines lines("a\r\nb\rc\nd\r\n\r\ne");
+    EXPECT_EQ(AllLines(lines), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    EXPECT_EQ(lines.Line(6), "");
+    EXPECT_EQ(lines.Line(1000), "");
+    struct Case {
+        const char* bytes;
+        std::vector<std::string> lines;
+    };
+    for (const Case& c : {
+             Case{    "x\r\n",          {"x"}},
+             Case{      "x\r",          {"x"}},
+             Case{         "",             {}},
+             Case{     "\n\n",       {"", ""}},
+             Case{ "a\r\r\nb", {"a", "", "b"}},
+             Case{"\r\n\r\ne",  {"", "", "e"}},
+             Case{ "a\n\rb\r", {"a", "", "b"}}
+    })
+        EXPECT_EQ(AllLines(TextLines(c.bytes)), c.lines) << c.bytes;
+}
+
+}  // namespace
+}  // namespace omenary
