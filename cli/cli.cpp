@@ -34,7 +34,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      {"coin",
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
-     nullptr},
+     RunCoinCommand},
      {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", RunCalendarCommand},
      {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", RunPageCommand},
      }

@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "cli/cli.h"
+#include "cli/json.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
 #include "qt/report/renderer.h"
@@ -49,6 +52,55 @@ std::optional<Arguments> Arguments::Parse(std::string_view command, const std::v
 std::string Arguments::Value(std::string_view option, std::string_view fallback) const {
     const auto found = given_.find(option);
     return found == given_.end() ? std::string(fallback) : found->second;
+}
+
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& parsed,
+                                          std::ostream& err) {
+    std::optional<platform::Date> today = platform::SystemClock().Today();
+    if (parsed.Has("--today")) today = platform::ParseIsoDate(parsed.Value("--today"));
+    if (!today) {
+        Refuse(err, command, "--today", parsed.Value("--today"), "a real date YYYY-MM-DD");
+        return std::nullopt;
+    }
+    RunOptions options{*today, parsed.Value("--data", "."), std::nullopt, std::nullopt};
+    if (parsed.Has("--pdf")) options.pdf = parsed.Value("--pdf");
+    if (parsed.Has("--png")) options.png = parsed.Value("--png");
+    return options;
+}
+
+TemporaryFolder::TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "omenary-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code error;
+    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+}
+
+ProgramRun::ProgramRun(const RunOptions& options)
+    : clock_(options.today), logic_({messages_, clock_, options.data, settings_.Path()}) {}
+
+bool ProgramRun::Start(std::string_view command, std::ostream& err) {
+    if (logic_.FormActivate() == shell::Activation::Done) return true;
+    err << "omenary-cli " << command << ": " << logic_.StartFailureReason() << "\n";
+    return false;
+}
+
+void PrintRunJson(std::ostream& out, ProgramRun& run,
+                  const std::function<void(const ValueVisitor&)>& tabValues, const report::Page& page) {
+    NamedValues named;
+    const ValueVisitor collect = [&](std::string_view name, const std::string& value) {
+        named.emplace_back(name, value);
+    };
+    shell::ForEachValue(run.Logic().shell, collect);
+    tabValues(collect);
+    WriteReportJson(out, named, page, qt::QtTextMetrics(), run.Messages().Texts());
+}
+
+std::string AllowedYears(const std::vector<std::string>& yearItems) {
+    if (yearItems.empty()) return "none: the calendar lists no year";
+    return "a year of the calendar's lists, " + yearItems.front() + " ... " + yearItems.back();
 }
 
 int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,11 +14,12 @@
 #include <string_view>
 #include <vector>
 
-class QGuiApplication;
+#include "core/platform/clock.h"
+#include "core/platform/messages.h"
+#include "core/report/calculation_view.h"
+#include "core/shell/omenary.h"
 
-namespace omenary::report {
-class Page;
-}
+class QGuiApplication;
 
 namespace omenary::cli {
 
@@ -40,6 +42,68 @@ class Arguments {
   private:
     std::map<std::string, std::string, std::less<>> given_;
     std::vector<std::string> words_;
+};
+
+// What every omenary command takes beside its own inputs: --today DATE, --data DIR, --pdf FILE and
+// --png FILE.
+struct RunOptions {
+    platform::Date today;
+    std::filesystem::path data;
+    std::optional<std::filesystem::path> pdf;
+    std::optional<std::filesystem::path> png;
+};
+
+// The options of a parsed command line; nothing when --today is refused (the message is on err).
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& parsed,
+                                          std::ostream& err);
+
+// A folder of its own, removed at the end; empty when it could not be made.
+class TemporaryFolder {
+  public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// One run of the program from its first start: a command-line run is a fresh program on a fresh
+// system, with a settings folder of its own (never the desktop program's), the date given, and
+// messages recorded instead of shown; nobody answers a question.
+class ProgramRun {
+  public:
+    explicit ProgramRun(const RunOptions& options);
+    // The first activation; false when the start failed (the reason is on err).
+    bool Start(std::string_view command, std::ostream& err);
+
+    shell::Omenary& Logic() { return logic_; }
+    platform::RecordedMessages& Messages() { return messages_; }
+
+  private:
+    TemporaryFolder settings_;
+    platform::RecordedMessages messages_;
+    platform::FixedClock clock_;
+    shell::Omenary logic_;
+};
+
+// Prints the JSON of a finished run: the shell's working values, then the tab's (each passed to the
+// visitor by tabValues), every element of the page and every message, in order.
+using ValueVisitor = std::function<void(std::string_view, const std::string&)>;
+void PrintRunJson(std::ostream& out, ProgramRun& run,
+                  const std::function<void(const ValueVisitor&)>& tabValues, const report::Page& page);
+
+// What a year argument may be: "a year of the calendar's lists, 2443 ... 2699".
+std::string AllowedYears(const std::vector<std::string>& yearItems);
+
+// The page's output is the files the command writes; nothing is shown or printed.
+class CommandLineView final : public report::CalculationView {
+  public:
+    void ShowHourglass() override {}
+    void RestoreCursor() override {}
+    void Output(const report::Page& /*page*/, bool /*preview*/) override {}
 };
 
 // Writes the refusal "omenary-cli COMMAND: OPTION 'GIVEN' refused; allowed: ALLOWED" and returns 2.

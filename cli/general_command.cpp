@@ -1,7 +1,5 @@
 // omenary-cli general: one run of the program's general omenary, from its first start to the filled
 // page, through the same handlers the window calls.
-#include <stdlib.h>
-
 #include <QGuiApplication>
 #include <filesystem>
 #include <optional>
@@ -38,34 +36,6 @@ constexpr std::string_view kAllowedDegrees =
     "a degree 0 ... 359.9 in steps of 0.1, written as the window takes it (0, 45, 359.9; not 45.0, 045 or "
     "360)";
 
-// A settings folder of its own for the run: a command-line run is a fresh program on a fresh
-// system, and never touches the desktop program's settings.
-class TemporaryFolder {
-  public:
-    TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "omenary-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TemporaryFolder() {
-        std::error_code error;
-        if (!path_.empty()) fs::remove_all(path_, error);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-// The page's output is the files the command writes; nothing is shown or printed.
-class CommandLineView final : public general::CalculationView {
-  public:
-    void ShowHourglass() override {}
-    void RestoreCursor() override {}
-    void Output(const report::Page& /*page*/, bool /*preview*/) override {}
-};
-
 // The list item a branch code selects ("3" -> "03 = ขาล"); for person 2 also "none".
 std::optional<std::string> PersonItem(const std::string& code, bool noneAllowed) {
     if (noneAllowed && code == "none") return std::string(general::kNoPerson);
@@ -90,32 +60,22 @@ int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, s
     if (!person2)
         return Refuse(err, kCommand, "--person2", parsed->Value("--person2"),
                       "a branch code 1 ... 12 or none");
-    std::optional<platform::Date> today = platform::SystemClock().Today();
-    if (parsed->Has("--today")) today = platform::ParseIsoDate(parsed->Value("--today"));
-    if (!today) return Refuse(err, kCommand, "--today", parsed->Value("--today"), "a real date YYYY-MM-DD");
-    const fs::path data = parsed->Value("--data", ".");
-    const auto pdf = parsed->Has("--pdf") ? std::optional<fs::path>(parsed->Value("--pdf")) : std::nullopt;
-    const auto png = parsed->Has("--png") ? std::optional<fs::path>(parsed->Value("--png")) : std::nullopt;
+    const auto options = ParseRunOptions(kCommand, *parsed, err);
+    if (!options) return kExitRefused;
 
-    // First start.
-    const TemporaryFolder settings;
-    platform::RecordedMessages messages;
-    const platform::FixedClock clock(*today);
-    shell::Omenary logic({messages, clock, data, settings.Path()});
-    if (logic.FormActivate() == shell::Activation::StartFailed) {
-        err << "omenary-cli general: " << logic.StartFailureReason() << "\n";
-        return kExitFailed;
-    }
+    ProgramRun run(*options);
+    if (!run.Start(kCommand, err)) return kExitFailed;
+    shell::Omenary& logic = run.Logic();
+    platform::RecordedMessages& messages = run.Messages();
 
     // The inputs, each through its widget's own validation.
     general::GeneralValues& values = logic.general;
     values.ComboBoxBudhaYearProcess = parsed->Value("--year");
     if (general::YearOfWorkUpdate(values, logic.shell.yearItems) == Leave::Refused) {
         const auto& items = logic.shell.yearItems;
-        return Refuse(err, kCommand, "--year", parsed->Value("--year"),
-                      items.empty() ? std::string("none: the calendar lists no year")
-                                    : "a year of the calendar's lists, " + items.front() + " ... " +
-                                          items.back() + ", that has a stem and a branch (2443 or later)");
+        return Refuse(
+            err, kCommand, "--year", parsed->Value("--year"),
+            AllowedYears(items) + (items.empty() ? "" : ", that has a stem and a branch (2443 or later)"));
     }
     const std::pair<Aspect, const char*> directions[] = {
         {Aspect::BackOfHome,      "--back"},
@@ -136,22 +96,17 @@ int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, s
 
     // The calculate button.
     const auto application = EnsureGuiApplication();
-    const qt::QtPictureFiles pictures(data);
+    const qt::QtPictureFiles pictures(options->data);
     report::Page page = general::GeneralPage();
     CommandLineView view;
-    if (!general::ButtoncalculateomenaryClick(values, page, *today, pictures, messages, view)) {
+    if (!general::ButtoncalculateomenaryClick(values, page, options->today, pictures, messages, view)) {
         err << "omenary-cli general: " << messages.Texts().back() << "\n";
         return kExitFailed;
     }
-    if (!WritePageFiles(page, kCommand, pdf, png, err)) return kExitFailed;
+    if (!WritePageFiles(page, kCommand, options->pdf, options->png, err)) return kExitFailed;
 
-    NamedValues named;
-    const auto collect = [&](std::string_view name, const std::string& value) {
-        named.emplace_back(name, value);
-    };
-    shell::ForEachValue(logic.shell, collect);
-    general::ForEachValue(values, collect);
-    WriteReportJson(out, named, page, qt::QtTextMetrics(), messages.Texts());
+    PrintRunJson(
+        out, run, [&](const ValueVisitor& visit) { general::ForEachValue(values, visit); }, page);
     return kExitOk;
 }
 

@@ -8,6 +8,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/platform/pictures.h"
+#include "core/report/calculation_view.h"
 #include "core/report/page.h"
 
 namespace omenary::general {
@@ -23,15 +24,8 @@ std::string DateLine(const platform::Date& today);
 void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::Date& today,
                      const platform::PictureFiles& pictures);
 
-// What the calculate button needs of the window: the hourglass, and the page's output.
-class CalculationView {
-  public:
-    virtual ~CalculationView() = default;
-    virtual void ShowHourglass() = 0;
-    virtual void RestoreCursor() = 0;
-    // Previews the page (returns when the preview closes) or prints it.
-    virtual void Output(const report::Page& page, bool preview) = 0;
-};
+// The window's hourglass and page output, shared with the other tabs.
+using report::CalculationView;
 
 // `ButtoncalculateomenaryClick`: calculation, fill, output. False when a picture stopped the fill
 // (its message shown, nothing output). The person lists get their texts back in either case.

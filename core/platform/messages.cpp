@@ -6,6 +6,11 @@ void RecordedMessages::Show(MessageIcon icon, std::string_view text) {
     entries_.push_back({icon, std::string(text)});
 }
 
+bool RecordedMessages::Ask(std::string_view text) {
+    Show(MessageIcon::Question, text);
+    return answer_ ? answer_(text) : false;
+}
+
 std::vector<std::string> RecordedMessages::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(entries_.size());

@@ -2,6 +2,7 @@
 // tests record what would have been shown.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ class Messages {
     virtual ~Messages() = default;
     // A modal box with the icon and one OK button; returns when the user closed it.
     virtual void Show(MessageIcon icon, std::string_view text) = 0;
+    // A modal box with the question icon and one OK button. True when the user pressed OK, false
+    // when he closed the box instead (its close box or Escape): he gave up.
+    virtual bool Ask(std::string_view text) = 0;
     virtual void Beep() = 0;
 };
 
@@ -26,8 +30,14 @@ class RecordedMessages final : public Messages {
         std::string text;
     };
 
+    // Nobody is there to answer a question unless a test says how: by default it is given up.
+    using Answer = std::function<bool(std::string_view question)>;
+
     void Show(MessageIcon icon, std::string_view text) override;
+    // Recorded like a message with the question icon, then answered.
+    bool Ask(std::string_view text) override;
     void Beep() override { ++beeps_; }
+    void SetAnswer(Answer answer) { answer_ = std::move(answer); }
 
     const std::vector<Entry>& Entries() const { return entries_; }
     std::vector<std::string> Texts() const;
@@ -36,6 +46,7 @@ class RecordedMessages final : public Messages {
   private:
     std::vector<Entry> entries_;
     int beeps_ = 0;
+    Answer answer_;
 };
 
 }  // namespace omenary::platform

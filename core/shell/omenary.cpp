@@ -15,12 +15,8 @@ void ForEachValue(const ShellValues& values,
     visit("LabelFirstStart", values.LabelFirstStart);
     visit("labellandscape", values.labellandscape);
     visit("Labelcenteronpage", values.Labelcenteronpage);
-    visit("LabelCurrentDataCalendar", values.LabelCurrentDataCalendar);
-    visit("ComboBoxYY", values.ComboBoxYY);
     visit("ComboBoxYearBoy", values.ComboBoxYearBoy);
     visit("ComboBoxYearGirl", values.ComboBoxYearGirl);
-    visit("ComboBoxMM", values.ComboBoxMM);
-    visit("ComboBoxDD", values.ComboBoxDD);
     visit("LabelNotice1", values.LabelNotice1);
     visit("LabelNotice2", values.LabelNotice2);
     visit("LabelNotice3", values.LabelNotice3);
@@ -35,15 +31,15 @@ Activation Omenary::FormActivate() {
     // Both options are read before either box changes: ticking one writes both back.
     shell.labellandscape = settings_.Read("Options", "Landscape");
     shell.Labelcenteronpage = settings_.Read("Options", "CenterOnPage");
-    if (shell.labellandscape == "True" && !pageOptions.CheckBoxLandscape) {
-        pageOptions.CheckBoxLandscape = true;
-        coin::CheckBoxLandscapeClick(pageOptions, settings_);
+    if (shell.labellandscape == "True" && !coin.pageOptions.CheckBoxLandscape) {
+        coin.pageOptions.CheckBoxLandscape = true;
+        coin::CheckBoxLandscapeClick(coin.pageOptions, settings_);
     }
-    if (shell.Labelcenteronpage == "True" && !pageOptions.CheckBoxCenterOnPage) {
-        pageOptions.CheckBoxCenterOnPage = true;
-        coin::CheckBoxLandscapeClick(pageOptions, settings_);
+    if (shell.Labelcenteronpage == "True" && !coin.pageOptions.CheckBoxCenterOnPage) {
+        coin.pageOptions.CheckBoxCenterOnPage = true;
+        coin::CheckBoxLandscapeClick(coin.pageOptions, settings_);
     }
-    coin::ShowPageSetupPicture(pageOptions);
+    coin::ShowPageSetupPicture(coin.pageOptions);
     settings_.Write("DIR", "Current", environment_.workingDirectory.string());
 
     if (shell.LabelFirstStart != "Yes") return Activation::Done;
@@ -71,6 +67,11 @@ void Omenary::FormClose() {
     settings_.Write("Application", "Run", "False");
 }
 
+coin::SearchContext Omenary::CoinSearch(report::CalculationView& view) {
+    return {shell.calendarIndex ? &*shell.calendarIndex : nullptr, environment_.workingDirectory,
+            environment_.messages, view};
+}
+
 bool Omenary::LoadCalendarIndex() {
     calendar::IndexLoad load =
         calendar::LoadCalendarIndex(environment_.workingDirectory, environment_.windowsDirectory);
@@ -86,13 +87,13 @@ bool Omenary::LoadCalendarIndex() {
 void Omenary::SetFirstStartDefaults() {
     const platform::Date today = environment_.clock.Today();
     const int year = platform::BuddhistEraYear(today.year);
-    shell.ComboBoxYY = std::to_string(year);
+    coin.ComboBoxYY = std::to_string(year);
     general.ComboBoxBudhaYearProcess = std::to_string(year);
     shell.ComboBoxYearBoy = std::to_string(year - 30);
     shell.ComboBoxYearGirl = std::to_string(year - 30);
     general::DeriveYearOfWorkValues(general);
-    shell.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
-    shell.ComboBoxDD = TwoDigits(today.day);
+    coin.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
+    coin.ComboBoxDD = TwoDigits(today.day);
 }
 
 }  // namespace omenary::shell

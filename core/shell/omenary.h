@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "core/calendar/index.h"
-#include "core/coin/page_options.h"
+#include "core/coin/coin_values.h"
+#include "core/coin/search.h"
 #include "core/general/general_values.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
@@ -38,15 +39,11 @@ struct ShellValues {
     std::string Labelcenteronpage;
     // The calendar index, loaded at first start; its lines are `MemoHoroscopeINI`.
     std::optional<calendar::CalendarIndex> calendarIndex;
-    std::string LabelCurrentDataCalendar = "LabelCurrentDataCalendar";
-    // The items of the four year lists, and the edit texts of the three that are not the year of
-    // the work (that one is the general tab's).
+    // The items of the four year lists, and the edit texts of the groom's and the bride's (the
+    // year of the work is the general tab's, the start year the coin tab's).
     std::vector<std::string> yearItems;
-    std::string ComboBoxYY;
     std::string ComboBoxYearBoy;
     std::string ComboBoxYearGirl;
-    std::string ComboBoxMM;
-    std::string ComboBoxDD;
     // The notice labels at the bottom of tabs 1, 2 and 3.
     std::string LabelNotice1 = std::string(kNotice);
     std::string LabelNotice2;
@@ -65,7 +62,7 @@ class Omenary {
 
     ShellValues shell;
     general::GeneralValues general;
-    coin::PageOptions pageOptions;
+    coin::CoinValues coin;
 
     // Every activation of the main window; the first one also starts the program up. StartFailed:
     // the start-up failure was shown and the window must close (the program then ends with status 1).
@@ -74,6 +71,9 @@ class Omenary {
     void FormClose();
 
     platform::Settings& Settings() { return settings_; }
+    // What the coin tab's search needs: the loaded index, the working directory, the messages, and
+    // the window's hourglass.
+    coin::SearchContext CoinSearch(report::CalculationView& view);
     // Why the first start failed, in words for the command line; empty when it did not.
     const std::string& StartFailureReason() const { return startFailureReason_; }
     const Environment& Env() const { return environment_; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "qt/platform/qt_text.h"
 
@@ -28,6 +29,17 @@ QMessageBox::Icon IconOf(platform::MessageIcon icon) {
 void QtMessages::Show(platform::MessageIcon icon, std::string_view text) {
     QMessageBox box(IconOf(icon), QApplication::applicationName(), ToQString(text), QMessageBox::Ok, parent_);
     box.exec();
+}
+
+bool QtMessages::Ask(std::string_view text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), ToQString(text), QMessageBox::Ok,
+                    parent_);
+    // The close box and Escape press a button nobody sees: that gives up; only OK answers.
+    QPushButton* giveUp = box.addButton(QMessageBox::Cancel);
+    giveUp->hide();
+    box.setEscapeButton(giveUp);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
 void QtMessages::Beep() {

@@ -237,10 +237,11 @@ void Logo(QPainter& p, const QRectF& r, const Fonts& fonts) {
                kSeal);
 }
 
-// A square-holed coin with "peace" and "good fortune" around the hole.
+// A square-holed coin with "peace" and "good fortune" around the hole, at the right of its box: the
+// envelope's giver line runs into the box from the left.
 void CoinEmblem(QPainter& p, const QRectF& r, const Fonts& fonts) {
-    const double d = r.height() * 0.96;
-    const QRectF coin(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+    const double d = std::min(r.height() * 0.96, r.width() * 0.69);
+    const QRectF coin(r.right() - d - r.width() * 0.01, r.center().y() - d / 2, d, d);
     p.setPen(QPen(QColor(0x80, 0x58, 0x00), d * 0.02));
     p.setBrush(QColor(0xE8, 0xC0, 0x40));
     p.drawEllipse(coin);
@@ -266,6 +267,13 @@ void CoinEmblem(QPainter& p, const QRectF& r, const Fonts& fonts) {
     }
 }
 
+// The coin disc of the coin tab, behind the stem and branch pictures.
+void CoinDisc(QPainter& p, const QRectF& r) {
+    p.setPen(QPen(QColor(0xB0, 0x98, 0x30), 1));
+    p.setBrush(QColor(255, 255, 128));
+    p.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 std::vector<Picture> AllPictures(const Fonts& fonts) {
     using omenary::astro::kBranchCharacters;
     using omenary::astro::kStemCharacters;
@@ -282,6 +290,9 @@ std::vector<Picture> AllPictures(const Fonts& fonts) {
             {"B" + n + ".BMP", 26, 26, [=](QPainter& p, const QRectF& r) { Glyph(p, r, ch, cjk, kInk); }});
         pictures.push_back(
             {"N" + n + ".bmp", 17, 17, [=](QPainter& p, const QRectF& r) { Number(p, r, b, latin); }});
+        // The 17 × 16 glyph of the coin tab's branch button, black as the buttons' captions.
+        pictures.push_back({"GlyphBelow" + n + ".bmp", 17, 16,
+                            [=](QPainter& p, const QRectF& r) { Glyph(p, r, ch, cjk, Qt::black, 0.03); }});
     }
     for (int s = 1; s <= 10; ++s) {
         const auto& utf8 = kStemCharacters[static_cast<std::size_t>(s - 1)];
@@ -292,6 +303,8 @@ std::vector<Picture> AllPictures(const Fonts& fonts) {
                             [=](QPainter& p, const QRectF& r) { StemSector(p, r, ch, direction, cjk); }});
         pictures.push_back(
             {"O" + n + ".BMP", 26, 26, [=](QPainter& p, const QRectF& r) { Glyph(p, r, ch, cjk, kInk); }});
+        pictures.push_back({"GlyphOn" + n + ".bmp", 17, 16,
+                            [=](QPainter& p, const QRectF& r) { Glyph(p, r, ch, cjk, Qt::black, 0.03); }});
     }
     pictures.push_back({"os0.bmp", 17, 17, [](QPainter&, const QRectF&) {}});
     pictures.push_back({"BS0.bmp", 16 * kFine, 17 * kFine,
@@ -318,6 +331,7 @@ std::vector<Picture> AllPictures(const Fonts& fonts) {
     pictures.push_back({"logo.bmp", 109, 90, [=](QPainter& p, const QRectF& r) { Logo(p, r, fonts); }});
     pictures.push_back({"titlelogo.bmp", 70, 70,
                         [=](QPainter& p, const QRectF& r) { Seal(p, r.adjusted(2, 2, -2, -2), cjk); }});
+    pictures.push_back({"coindisc.bmp", 42, 42, [](QPainter& p, const QRectF& r) { CoinDisc(p, r); }});
     pictures.push_back({"emblem.bmp", 95 * kFine, 78 * kFine,
                         [=](QPainter& p, const QRectF& r) { CoinEmblem(p, r, fonts); }});
     return pictures;

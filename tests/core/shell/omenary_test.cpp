@@ -47,9 +47,9 @@ TEST_F(Shell, StoredOptionsTickTheBoxesOnlyOnExactlyTrue) {
         ASSERT_TRUE(settings.Write("Options", "CenterOnPage", c.center));
         Omenary& logic = Start();
         logic.FormActivate();
-        EXPECT_EQ(logic.pageOptions.CheckBoxLandscape, c.landscapeTicked) << c.landscape;
-        EXPECT_EQ(logic.pageOptions.CheckBoxCenterOnPage, c.centerTicked) << c.center;
-        EXPECT_EQ(logic.pageOptions.ImageSetupPrinter, c.picture);
+        EXPECT_EQ(logic.coin.pageOptions.CheckBoxLandscape, c.landscapeTicked) << c.landscape;
+        EXPECT_EQ(logic.coin.pageOptions.CheckBoxCenterOnPage, c.centerTicked) << c.center;
+        EXPECT_EQ(logic.coin.pageOptions.ImageSetupPrinter, c.picture);
         // Ticking the first box wrote both options back; the second was read before and survives.
         if (c.landscapeTicked) {
             EXPECT_EQ(settings.Read("Options", "CenterOnPage"), c.centerTicked ? "True" : "False");
@@ -64,12 +64,12 @@ TEST_F(Shell, AReactivationNeverUnticksAndNeverRepeatsTheFirstStart) {
     ASSERT_TRUE(settings.Write("Options", "Landscape", "False"));
     Omenary& logic = Start();
     logic.FormActivate();
-    logic.pageOptions.CheckBoxLandscape = true;  // the user ticks it while the program runs
+    logic.coin.pageOptions.CheckBoxLandscape = true;  // the user ticks it while the program runs
     logic.general.ComboBoxBudhaYearProcess = "2550";
     logic.general[general::Aspect::BackOfHome].Editaspect = "90";
     logic.FormActivate();
-    EXPECT_TRUE(logic.pageOptions.CheckBoxLandscape);
-    EXPECT_EQ(logic.pageOptions.ImageSetupPrinter, "portrait3.bmp");
+    EXPECT_TRUE(logic.coin.pageOptions.CheckBoxLandscape);
+    EXPECT_EQ(logic.coin.pageOptions.ImageSetupPrinter, "portrait3.bmp");
     EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2550");
     EXPECT_EQ(logic.general[general::Aspect::BackOfHome].Editaspect, "90");
     EXPECT_EQ(logic.shell.LabelFirstStart, "No");
@@ -97,12 +97,12 @@ TEST_F(Shell, BuddhistAndGregorianSystemDatesGiveTheSameDefaults) {
     }) {
         Omenary& logic = Start(today);
         ASSERT_EQ(logic.FormActivate(), Activation::Done);
-        EXPECT_EQ(logic.shell.ComboBoxYY, "2547");
+        EXPECT_EQ(logic.coin.ComboBoxYY, "2547");
         EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2547");
         EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2517");
         EXPECT_EQ(logic.shell.ComboBoxYearGirl, "2517");
-        EXPECT_EQ(logic.shell.ComboBoxMM, "03 = มีนาคม");
-        EXPECT_EQ(logic.shell.ComboBoxDD, "15");
+        EXPECT_EQ(logic.coin.ComboBoxMM, "03 = มีนาคม");
+        EXPECT_EQ(logic.coin.ComboBoxDD, "15");
         const astro::YearOfWork& year = logic.general.year;
         EXPECT_EQ(year.LabelRasibonYearProcess, "1");
         EXPECT_EQ(year.LabelRasirangYearProcess, "9");
@@ -121,7 +121,7 @@ TEST_F(Shell, ACurrentYearOutsideTheListsIsStillWrittenButNeverJudgedWithoutCode
     Omenary& logic = Start({2100, 5, 2});  // BE 2643, beyond the lists 2401 ... 2599
     ASSERT_EQ(logic.FormActivate(), Activation::Done);
     EXPECT_EQ(logic.shell.yearItems.back(), "2599");
-    EXPECT_EQ(logic.shell.ComboBoxYY, "2643");
+    EXPECT_EQ(logic.coin.ComboBoxYY, "2643");
     EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2643");
     EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2613");
     EXPECT_EQ(logic.general.year.ComboBoxYearProcess, "วอก");

@@ -1,0 +1,153 @@
+// omenary-cli coin: the contract scripts rely on.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <string>
+
+#include "tests/cli/run_cli.h"
+#include "tests/temp_folder.h"
+
+namespace omenary::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using omenary::testing::CliOutcome;
+using omenary::testing::RunCliInProcess;
+using omenary::testing::RunCliProcess;
+
+const std::string kData = OMENARY_DATA_DIR;
+
+std::vector<std::string> Coin(std::vector<std::string> args) {
+    args.insert(args.begin(), "coin");
+    args.insert(args.end(), {"--today", "2004-01-05", "--data", kData});
+    return args;
+}
+
+QJsonObject Json(const CliOutcome& run) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+}
+
+TEST(CoinCommand, PrintsEveryWorkingValueAndTheFilledEnvelope) {
+    const CliOutcome run = RunCliInProcess(Coin({"--stem", "1", "--branch", "1", "--start", "2547-01-05"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject json = Json(run);
+    const QJsonObject values = json["values"].toObject();
+    const auto value = [&](const char* name) { return values[name].toString().toStdString(); };
+    EXPECT_EQ(value("LabelRasibon"), "01");
+    EXPECT_EQ(value("LabelRasiLang"), "01");
+    EXPECT_EQ(value("LabelCoinDetail1"), "ชวด");
+    EXPECT_EQ(value("LabelCoinDetail2"), "2527");
+    EXPECT_EQ(value("LabelCoinDetail3"), "21");
+    EXPECT_EQ(value("ComboBoxYY"), "2547");
+    EXPECT_EQ(value("ComboBoxMM"), "01 = มกราคม");
+    EXPECT_EQ(value("ComboBoxDD"), "05");
+    EXPECT_EQ(value("ImageSetupPrinter"), "portrait1.bmp");
+    EXPECT_EQ(value("LabelOmenaryTimeCoin5"), "ทั้งวัน");
+    for (int slot = 1; slot <= 6; ++slot)
+        EXPECT_FALSE(value(("LabelOmenaryCoin" + std::to_string(slot)).c_str()).starts_with("ฤกษ์")) << slot;
+    for (const char* name : {"LabelRasioneON", "LabelRasiwayraBELOW", "LabelCurrentDataCalendar",
+                             "ButtonPrintOmenaryCoin", "LabelFirstStart"})
+        EXPECT_TRUE(values.contains(name)) << name;
+
+    const QJsonObject page = json["page"].toObject();
+    const QJsonObject slot1 = page["QRLabelLine4"].toObject();
+    EXPECT_EQ(slot1["x"].toInt(), 107);
+    EXPECT_EQ(slot1["y"].toInt(), 48);
+    EXPECT_EQ(slot1["text"].toString(), values["LabelOmenaryCoin1"].toString());
+    EXPECT_EQ(page["QRLabelLine1"].toObject()["x"].toInt(), 3);
+    EXPECT_EQ(page["QRImageRasiBon"].toObject()["picture"].toString(), "OS1.bmp");
+    EXPECT_EQ(page["QRImageRasiLangNumber"].toObject()["picture"].toString(), "N1.bmp");
+    EXPECT_EQ(page["QRLabelWarning"].toObject()["color"].toString(), "blue");
+    EXPECT_EQ(page["QRLabelLine2"].toObject()["text"].toString().toStdString(),
+              "2. ผู้มอบเกิดปีชวด อายุ 21 ปี  เกิดระหว่าง 6 ก.พ. พ.ศ. 2527 ถึง 1 ก.พ. พ.ศ. ถัดไป");
+    EXPECT_TRUE(json["messages"].toArray().isEmpty());
+}
+
+TEST(CoinCommand, EnvelopeOptionsMoveTheBlockAndADayBeyondItsMonthIsMended) {
+    const CliOutcome run = RunCliInProcess(
+        Coin({"--stem", "9", "--branch", "9", "--start", "2547-04-31", "--landscape", "--center"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject json = Json(run);
+    const QJsonObject values = json["values"].toObject();
+    EXPECT_EQ(values["CheckBoxLandscape"].toString(), "True");
+    EXPECT_EQ(values["CheckBoxCenterOnPage"].toString(), "True");
+    EXPECT_EQ(values["ImageSetupPrinter"].toString(), "portrait4.bmp");
+    EXPECT_EQ(values["ComboBoxDD"].toString(), "30");
+    EXPECT_EQ(values["LabelCoinDetail3"].toString(), "13");
+    const QJsonObject page = json["page"].toObject();
+    EXPECT_EQ(page["QRImageLogoOmenaryCoin"].toObject()["x"].toInt(), 924);
+    EXPECT_EQ(page["QRImageLogoOmenaryCoin"].toObject()["y"].toInt(), 220);
+    EXPECT_EQ(page["QRLabelLine1"].toObject()["x"].toInt(), 542);
+    EXPECT_EQ(page["QRLabelLine1"].toObject()["y"].toInt(), 223);
+    const QJsonArray messages = json["messages"].toArray();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].toString().toStdString(), "วันเดือนปีเกิดไม่ถูกต้อง");
+}
+
+TEST(CoinCommand, RefusedArgumentsNameTheArgumentAndPrintNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* named;
+    };
+    const Case cases[] = {
+        {              {"--stem", "1", "--branch", "2", "--start", "2547-01-05"},           "--branch '2'"},
+        {              {"--stem", "0", "--branch", "2", "--start", "2547-01-05"},             "--stem '0'"},
+        {             {"--stem", "11", "--branch", "1", "--start", "2547-01-05"},            "--stem '11'"},
+        {             {"--stem", "1", "--branch", "13", "--start", "2547-01-05"},          "--branch '13'"},
+        {               {"--stem", "1", "--branch", "1", "--start", "2547-1-05"},    "--start '2547-1-05'"},
+        {               {"--stem", "1", "--branch", "1", "--start", "2547-01-5"},    "--start '2547-01-5'"},
+        {              {"--stem", "1", "--branch", "1", "--start", "2547-01-32"},   "--start '2547-01-32'"},
+        {              {"--stem", "1", "--branch", "1", "--start", "2700-01-05"},   "--start '2700-01-05'"},
+        {            {"--stem", "1", "--branch", "1", "--start", "2547-01-05-1"}, "--start '2547-01-05-1'"},
+        {                             {"--branch", "1", "--start", "2547-01-05"},                 "--stem"},
+        {                                       {"--stem", "1", "--branch", "1"},                "--start"},
+        {{"--stem", "1", "--branch", "1", "--start", "2547-01-05", "--portrait"},             "--portrait"},
+    };
+    for (const Case& c : cases)
+        omenary::testing::ExpectRefused(RunCliInProcess(Coin(c.args)), c.named);
+}
+
+class CoinCommandFiles : public omenary::testing::TempFolderTest {
+  protected:
+    // A working directory with the calendar index and every other shipped file but the one left out.
+    fs::path DataWithout(const std::string& missing) {
+        return omenary::testing::CopyShippedData(root_ / "data", {missing});
+    }
+    CliOutcome RunWith(const fs::path& data, const std::string& options) {
+        return RunCliProcess("coin --stem 10 --branch 12 --start 2547-01-05 --today 2004-01-05 --data " +
+                             data.string() + " " + options);
+    }
+};
+
+TEST_F(CoinCommandFiles, WritesTheEnvelopeAsPdfAndPng) {
+    const fs::path pdf = root_ / "out.pdf", png = root_ / "out.png";
+    const CliOutcome run = RunWith(kData, "--pdf " + pdf.string() + " --png " + png.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).isObject());
+    EXPECT_GT(fs::file_size(pdf), 10000u);
+    EXPECT_GT(fs::file_size(png), 10000u);
+}
+
+TEST_F(CoinCommandFiles, AMissingFileFailsWithItsNameAndLeavesNoReport) {
+    for (const char* missing : {"Calendar1.TXT", "OS10.bmp", "B12.BMP", "emblem.bmp"}) {
+        const fs::path pdf = root_ / "out.pdf";
+        const CliOutcome run = RunWith(DataWithout(missing), "--pdf " + pdf.string());
+        EXPECT_EQ(run.status, 1) << missing;
+        EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << missing;
+        EXPECT_FALSE(fs::exists(pdf)) << missing;
+    }
+}
+
+TEST_F(CoinCommandFiles, PageCoinRendersTheEmptyEnvelope) {
+    const fs::path png = root_ / "page.png";
+    const CliOutcome run = RunCliInProcess({"page", "coin", "--data", kData, "--png", png.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_GT(fs::file_size(png), 5000u);
+}
+
+}  // namespace
+}  // namespace omenary::cli

@@ -1,0 +1,32 @@
+// Picture files for tests that need no real bitmaps: every name "loads" at the size of a number
+// bitmap, except the names listed as missing; every name asked for is remembered.
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/platform/pictures.h"
+
+namespace omenary::testing {
+
+class FakePictures final : public platform::PictureFiles {
+  public:
+    FakePictures() = default;
+    explicit FakePictures(std::set<std::string> missing) : missing_(std::move(missing)) {}
+    platform::PictureLookup Load(std::string_view name) const override {
+        asked.emplace_back(name);
+        if (missing_.contains(std::string(name))) return {platform::PictureStatus::Missing, {}, 0, 0};
+        return {platform::PictureStatus::Loaded, folder_ / std::string(name), 17, 17};
+    }
+    const std::filesystem::path& Folder() const override { return folder_; }
+
+    mutable std::vector<std::string> asked;
+
+  private:
+    std::set<std::string> missing_;
+    std::filesystem::path folder_ = "/pictures";
+};
+
+}  // namespace omenary::testing
