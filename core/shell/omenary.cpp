@@ -28,7 +28,10 @@ void ForEachValue(const ShellValues& values,
 
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
-      settings_(environment_.windowsDirectory / kSettingsFileName, environment_.messages) {}
+      // Without a settings folder the program runs without settings: never into the data folder.
+      settings_(environment_.windowsDirectory.empty() ? fs::path()
+                                                      : environment_.windowsDirectory / kSettingsFileName,
+                environment_.messages) {}
 
 Activation Omenary::FormActivate() {
     settings_.Write("Application", "Run", "True");
@@ -61,8 +64,12 @@ Activation Omenary::FormActivate() {
 }
 
 void Omenary::FormClose() {
-    const platform::ProfileFile sibling(environment_.windowsDirectory / kSiblingSettingsFileName);
-    if (const std::string folder = sibling.Read("DIR", "Current"); !folder.empty()) {
+    // Without a settings folder there is no sibling settings file either.
+    const platform::ProfileFile sibling(environment_.windowsDirectory.empty()
+                                            ? fs::path()
+                                            : environment_.windowsDirectory / kSiblingSettingsFileName);
+    if (const std::string folder = sibling.Path().empty() ? "" : sibling.Read("DIR", "Current");
+        !folder.empty()) {
         // Only the updater's own batch file, and only a file: never a folder of that name.
         const fs::path batch = fs::path(folder) / kSiblingBatchFileName;
         std::error_code error;
