@@ -28,13 +28,17 @@ std::string_view Trim(std::string_view text) {
 struct Lines {
     std::vector<std::string> lines;
     bool crlf = false;
+    bool byteOrderMark = false;  // a UTF-8 mark before the first line, kept for writing back
 };
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<Lines> ReadLines(const std::filesystem::path& path) {
     const auto text = ReadFileBytes(path, ProfileFile::kMaxFileSize);
     if (!text || text->find('\0') != std::string::npos) return std::nullopt;
-    const TextLines split(*text);
     Lines result;
+    result.byteOrderMark = text->starts_with(kByteOrderMark);
+    const TextLines split(text->substr(result.byteOrderMark ? kByteOrderMark.size() : 0));
     result.crlf = text->find("\r\n") != std::string::npos;
     for (std::size_t i = 0; i < split.Count(); ++i)
         result.lines.emplace_back(split.Line(i));
@@ -176,7 +180,7 @@ bool ProfileFile::Write(std::string_view section, std::string_view key, std::str
         file.lines.push_back(entry);
     }
 
-    std::string content;
+    std::string content(file.byteOrderMark ? kByteOrderMark : "");
     for (const std::string& line : file.lines)
         content.append(line).append(file.crlf ? "\r\n" : "\n");
 

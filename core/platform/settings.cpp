@@ -1,5 +1,7 @@
 #include "core/platform/settings.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -55,6 +57,7 @@ bool Settings::Write(std::string_view section, std::string_view key, std::string
         ReportOnce("ไม่พบโฟลเดอร์สำหรับเก็บไฟล์ตั้งค่า (ตั้ง XDG_CONFIG_HOME หรือ HOME ให้ถูกต้อง)" + std::string(kGoesOn));
         return false;
     }
+    RemoveStaleTemporaries();
     ProfileFile::WriteFailure failure;
     if (file_.Write(section, key, value, &failure)) return true;
     if (failure.kind == ProfileFile::WriteFailure::Kind::NotSettings && MoveAside() &&
@@ -75,6 +78,23 @@ bool Settings::MoveAside() {
     messages_.Show(MessageIcon::Warning, "ไฟล์ตั้งค่า " + damaged.string() + " อ่านไม่ได้ จึงเก็บไว้เป็น " +
                                              kept.string() + " และเริ่มไฟล์ตั้งค่าใหม่แทน");
     return true;
+}
+
+void Settings::RemoveStaleTemporaries() {
+    if (temporariesChecked_) return;
+    temporariesChecked_ = true;
+    const std::filesystem::path target = file_.Target();
+    const std::string prefix = target.filename().string() + ".tmp";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || name.size() == prefix.size()) continue;
+        const std::string pid = name.substr(prefix.size());
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+        // A write of another running copy of the program is still its own.
+        if (std::filesystem::exists("/proc/" + pid, error) || std::stoi(pid) == ::getpid()) continue;
+        std::filesystem::remove(entry.path(), error);
+    }
 }
 
 void Settings::ReportOnce(const std::string& text) {

@@ -27,11 +27,14 @@ class Settings {
 
   private:
     bool MoveAside();
+    // Temporary files left by a run killed in the middle of a write.
+    void RemoveStaleTemporaries();
     void ReportOnce(const std::string& text);
 
     ProfileFile file_;
     Messages& messages_;
     bool failureReported_ = false;
+    bool temporariesChecked_ = false;
 };
 
 // Why a settings write failed, as a Thai clause that follows "เพราะ".

@@ -111,5 +111,19 @@ TEST_F(SettingsTest, AReplacedFileKeepsItsPermissionsAndAnEarlierKeptCopyIsNotOv
     EXPECT_EQ(Read(root_ / "MorvitOmenary.ini.bad1"), std::string("\0\0", 2));
 }
 
+TEST_F(SettingsTest, AByteOrderMarkIsReadPastAndKeptAndStaleTemporariesAreRemoved) {
+    const fs::path path = root_ / "MorvitOmenary.ini";
+    Write(path, "\xEF\xBB\xBF[Application]\r\nRun=False\r\n");
+    Write(root_ / "MorvitOmenary.ini.tmp999999999", "half a write");  // no process has this id
+    Write(root_ / "MorvitOmenary.ini.tmpnotes", "not ours");
+    RecordedMessages messages;
+    Settings settings(path, messages);
+    EXPECT_EQ(settings.Read("Application", "Run"), "False");
+    ASSERT_TRUE(settings.Write("Application", "Run", "True"));
+    EXPECT_EQ(Read(path), "\xEF\xBB\xBF[Application]\r\nRun=True\r\n");
+    EXPECT_FALSE(fs::exists(root_ / "MorvitOmenary.ini.tmp999999999"));
+    EXPECT_TRUE(fs::exists(root_ / "MorvitOmenary.ini.tmpnotes"));
+}
+
 }  // namespace
 }  // namespace omenary::platform
