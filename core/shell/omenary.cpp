@@ -1,14 +1,10 @@
 #include "core/shell/omenary.h"
 
-#include <system_error>
-
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
 #include "core/general/tab_handlers.h"
 
 namespace omenary::shell {
-
-namespace fs = std::filesystem;
 
 void ForEachValue(const ShellValues& values,
                   const std::function<void(std::string_view, const std::string&)>& visit) {
@@ -64,17 +60,7 @@ Activation Omenary::FormActivate() {
 }
 
 void Omenary::FormClose() {
-    // Without a settings folder there is no sibling settings file either.
-    const platform::ProfileFile sibling(environment_.windowsDirectory.empty()
-                                            ? fs::path()
-                                            : environment_.windowsDirectory / kSiblingSettingsFileName);
-    if (const std::string folder = sibling.Path().empty() ? "" : sibling.Read("DIR", "Current");
-        !folder.empty()) {
-        // Only the updater's own batch file, and only a file: never a folder of that name.
-        const fs::path batch = fs::path(folder) / kSiblingBatchFileName;
-        std::error_code error;
-        if (!fs::is_directory(batch, error)) fs::remove(batch, error);
-    }
+    extras::DeleteSiblingBatchFile(environment_.windowsDirectory);
     settings_.Write("Application", "Run", "False");
 }
 

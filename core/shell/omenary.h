@@ -11,6 +11,7 @@
 
 #include "core/calendar/index.h"
 #include "core/coin/page_options.h"
+#include "core/extras/updater.h"
 #include "core/general/general_values.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
@@ -19,8 +20,6 @@
 namespace omenary::shell {
 
 inline constexpr std::string_view kSettingsFileName = "MorvitOmenary.ini";
-inline constexpr std::string_view kSiblingSettingsFileName = "morvit.ini";
-inline constexpr std::string_view kSiblingBatchFileName = "atmorvit.bat";
 inline constexpr std::string_view kStartFailure = "โปรแกรมไม่สามารถทำงานได้";
 inline constexpr std::string_view kNotice = "MORVIT - Omenary 2.88.0";
 
@@ -66,6 +65,7 @@ class Omenary {
     ShellValues shell;
     general::GeneralValues general;
     coin::PageOptions pageOptions;
+    extras::UpdaterValues extras;
 
     // Every activation of the main window; the first one also starts the program up. StartFailed:
     // the start-up failure was shown and the window must close (the program then ends with status 1).
