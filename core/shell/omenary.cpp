@@ -25,7 +25,7 @@ void ForEachValue(const ShellValues& values,
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
       // Without a settings folder the program runs without settings: never into the data folder.
-      settings_(environment_.windowsDirectory.empty() ? fs::path()
+      settings_(environment_.windowsDirectory.empty() ? std::filesystem::path()
                                                       : environment_.windowsDirectory / kSettingsFileName,
                 environment_.messages) {}
 
