@@ -1,7 +1,12 @@
-// The Extra tab: printing notes, the text notes and the sibling-program updater.
+// The Extra tab: printing notes for envelopes, the three text notes and the sibling-program updater.
 #pragma once
 
+#include <memory>
+
 #include "app/tab.h"
+#include "core/platform/shell_open.h"
+
+class QLabel;
 
 namespace omenary::app {
 
@@ -9,7 +14,15 @@ class ExtraTab final : public Tab {
     Q_OBJECT
 
   public:
-    ExtraTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(logic, inputs, sheet) {}
+    // Notes open through `desktop`; without one, through the desktop's own handler.
+    ExtraTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet, platform::ShellOpen* desktop);
+
+    void ShowValues() override;
+
+  private:
+    std::unique_ptr<platform::ShellOpen> ownDesktop_;
+    platform::ShellOpen& desktop_;
+    QLabel* updateStatus_ = nullptr;
 };
 
 }  // namespace omenary::app

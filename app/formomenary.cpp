@@ -48,8 +48,8 @@ class CompactTabStyle : public QProxyStyle {
 
 }  // namespace
 
-TFormomenary::TFormomenary(shell::Omenary& logic, QWidget* parent)
-    : QWidget(parent),
+TFormomenary::TFormomenary(shell::Omenary& logic, platform::ShellOpen* desktop)
+    : QWidget(nullptr),
       logic_(logic),
       pageControl_(new QTabWidget(this)),
       inputs_(new Inputs([this] { ShowValues(); }, this)) {
@@ -78,7 +78,7 @@ TFormomenary::TFormomenary(shell::Omenary& logic, QWidget* parent)
     tabs_ = {new GeneralTab(logic_, *inputs_, pageControl_->widget(0)),
              new MarriageTab(logic_, *inputs_, pageControl_->widget(1)),
              new CoinTab(logic_, *inputs_, pageControl_->widget(2)),
-             new ExtraTab(logic_, *inputs_, pageControl_->widget(3))};
+             new ExtraTab(logic_, *inputs_, pageControl_->widget(3), desktop)};
     constexpr const char* kNoticeNames[] = {"LabelNotice1", "LabelNotice2", "LabelNotice3"};
     for (std::size_t i = 0; i < notices_.size(); ++i)
         notices_[i] = BuildNotice(pageControl_->widget(static_cast<int>(i)), kNoticeNames[i]);

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/report_forms.h"
+#include "core/platform/shell_open.h"
 #include "core/shell/omenary.h"
 
 class QLabel;
@@ -25,7 +26,8 @@ class TFormomenary : public QWidget {
     static constexpr int kWidth = 286;
     static constexpr int kHeight = 454;
 
-    explicit TFormomenary(shell::Omenary& logic, QWidget* parent = nullptr);
+    // Text notes open through `desktop`; without one, through the desktop's own handler.
+    explicit TFormomenary(shell::Omenary& logic, platform::ShellOpen* desktop = nullptr);
     ~TFormomenary() override;
 
     QTabWidget* PageControlOmenary() const { return pageControl_; }

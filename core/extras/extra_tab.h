@@ -57,6 +57,8 @@ inline constexpr std::array<TextNote, 3> kTextNotes = {
 inline constexpr std::string_view kLabel16 = "Update MORVIT ตั้งแต่ Version 2.80 ขี้นไป";
 inline constexpr std::string_view kLabel17 = "ที่ติดตั้งลงบน Hard disk เป็น Version ล่าสุด";
 inline constexpr std::string_view kLabel12 = "ตรวจสอบการ Update ได้ที่";
+// Where this program says what each version brought: its own notes beside it.
+inline constexpr std::string_view kLabel13 = "ไฟล์ Omenary_Version.txt";
 
 inline constexpr std::string_view kOpenFailure = "Falled to execute";
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/application.h"
+#include "core/extras/extra_tab.h"
 #include "core/platform/profile.h"
 #include "qt/platform/qt_messages.h"
 #include "tests/shell_fixture.h"
@@ -33,7 +35,7 @@ class MainWindow : public omenary::testing::ShellFixture {
 
     // Starts the program and shows its window, active, as the desktop would.
     TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
-        window_ = std::make_unique<TFormomenary>(Start(today));
+        window_ = std::make_unique<TFormomenary>(Start(today), &desktop_);
         window_->AttachReportForms(forms_);
         CentreOnScreen(*window_);
         window_->show();
@@ -88,6 +90,7 @@ class MainWindow : public omenary::testing::ShellFixture {
     }
 
     ReportForms forms_;
+    platform::RecordedShellOpen desktop_{false};  // a desktop without a handler for text files
     std::unique_ptr<TFormomenary> window_;
 };
 
@@ -367,6 +370,28 @@ TEST_F(MainWindow, AClickWhileARefusedInputIsPendingDoesNothing) {
     ASSERT_EQ(messages_.Texts().size(), 1u);
     EXPECT_NE(messages_.Texts()[0].find("logo.bmp"), std::string::npos);
     EXPECT_EQ(logic_->general.aspects[0].ComboBoxaspect, "180");
+}
+
+TEST_F(MainWindow, TheExtraTabShowsThePrintingNotesAndSaysWhenANoteCannotBeOpened) {
+    Open();
+    const QStringList lines = Find<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 18);
+    for (std::size_t i = 0; i < extras::kMemo1.size(); ++i)
+        EXPECT_EQ(lines[static_cast<int>(i)].toStdString(), extras::kMemo1[i]) << i;
+    EXPECT_TRUE(lines[3].startsWith('\t'));
+    EXPECT_TRUE(Find<QPlainTextEdit>("Memo1")->isReadOnly());
+
+    Write(Working() / "omenary_version.TXT", "2.88.0");
+    window_->PageControlOmenary()->setCurrentIndex(3);
+    Click("BitBtnFile1");  // there, but the desktop has nothing to open it with
+    Click("BitBtnFile2");  // not there at all
+    ASSERT_EQ(desktop_.Opened().size(), 1u);
+    EXPECT_EQ(desktop_.Opened()[0], Working() / "omenary_version.TXT");
+    ASSERT_EQ(messages_.Entries().size(), 2u);
+    for (const auto& entry : messages_.Entries()) {
+        EXPECT_EQ(entry.text, "Falled to execute");
+        EXPECT_EQ(entry.icon, platform::MessageIcon::Error);
+    }
 }
 
 TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
