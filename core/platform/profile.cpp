@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "core/common/text.h"
 #include "core/common/text_lines.h"
+#include "core/platform/file_set.h"
 
 namespace omenary::platform {
 
@@ -128,16 +128,7 @@ std::string ProfileFile::Read(std::string_view section, std::string_view key) co
 }
 
 std::filesystem::path ProfileFile::Target() const {
-    namespace fs = std::filesystem;
-    fs::path target = path_;
-    std::error_code error;
-    // Bounded, like the system's own resolution, so a loop of links cannot hang the program.
-    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
-        const fs::path link = fs::read_symlink(target, error);
-        if (error) break;
-        target = link.is_absolute() ? link : target.parent_path() / link;
-    }
-    return target;
+    return ResolveLinks(path_);
 }
 
 bool ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value,
@@ -184,25 +175,11 @@ bool ProfileFile::Write(std::string_view section, std::string_view key, std::str
     for (const std::string& line : file.lines)
         content.append(line).append(file.crlf ? "\r\n" : "\n");
 
-    const std::filesystem::path temporary = target.string() + ".tmp" + std::to_string(::getpid());
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (out == nullptr) return FailWithErrno(failure);
     // The replaced file keeps who may read it: a private settings file stays private.
-    const ::mode_t mode = exists ? status.st_mode & 07777 : 0644;
-    const bool written = ::fchmod(::fileno(out), mode) == 0 &&
-                         std::fwrite(content.data(), 1, content.size(), out) == content.size() &&
-                         std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;
-    const int writeErrno = errno;
-    if (std::fclose(out) != 0 || !written) {
-        const int reason = written ? errno : writeErrno;
-        std::remove(temporary.c_str());
-        return Fail(failure, Kind::System, reason);
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int reason = errno;
-        std::remove(temporary.c_str());
-        return Fail(failure, Kind::System, reason);
-    }
+    if (const auto failed = WriteFileSet({
+            {target, content}
+    }))
+        return Fail(failure, Kind::System, failed->error);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "core/platform/settings.h"
 
+#include "core/platform/file_set.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -95,6 +97,7 @@ void Settings::RemoveStaleTemporaries() {
         if (std::filesystem::exists("/proc/" + pid, error) || std::stoi(pid) == ::getpid()) continue;
         std::filesystem::remove(entry.path(), error);
     }
+    platform::RemoveStaleTemporaries(file_.Path());
 }
 
 void Settings::ReportOnce(const std::string& text) {

@@ -27,7 +27,7 @@ class Settings {
 
   private:
     bool MoveAside();
-    // Temporary files left by a run killed in the middle of a write.
+    // Temporary files left by a run killed in the middle of a write, also by earlier versions.
     void RemoveStaleTemporaries();
     void ReportOnce(const std::string& text);
 
