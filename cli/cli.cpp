@@ -30,7 +30,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      "marriage --groom BE --bride BE [--groom-father N|none] [--groom-mother N|none]\n"
      "                     [--bride-father N|none] [--bride-mother N|none]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
-     nullptr},
+     RunMarriageCommand},
      {"coin",
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",

@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "cli/cli.h"
+#include "core/astro/cycles.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
 #include "qt/report/renderer.h"
@@ -83,6 +86,87 @@ bool WritePageFiles(const report::Page& page, std::string_view command,
         return false;
     }
     return true;
+}
+
+std::optional<std::string> BranchItemOf(const std::string& code, std::optional<std::string_view> noneItem) {
+    if (noneItem && code == "none") return std::string(*noneItem);
+    const std::string item = astro::BranchListItem(code);
+    return item.empty() ? std::nullopt : std::optional<std::string>(item);
+}
+
+std::string AllowedYears(const std::vector<std::string>& items, std::string_view more) {
+    if (items.empty()) return "none: the calendar lists no year";
+    return "a year of the calendar's lists, " + items.front() + " ... " + items.back() + std::string(more);
+}
+
+std::function<void(std::string_view, const std::string&)> AppendTo(NamedValues& named) {
+    return [&named](std::string_view name, const std::string& value) { named.emplace_back(name, value); };
+}
+
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> options(own.begin(), own.end());
+    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
+    return options;
+}
+
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
+                                          std::ostream& err) {
+    RunOptions options;
+    std::optional<platform::Date> today = platform::SystemClock().Today();
+    if (given.Has("--today")) today = platform::ParseIsoDate(given.Value("--today"));
+    if (!today) {
+        Refuse(err, command, "--today", given.Value("--today"), "a real date YYYY-MM-DD");
+        return std::nullopt;
+    }
+    options.today = *today;
+    options.data = given.Value("--data", ".");
+    if (given.Has("--pdf")) options.pdf = given.Value("--pdf");
+    if (given.Has("--png")) options.png = given.Value("--png");
+    return options;
+}
+
+TemporaryFolder::TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "omenary-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code error;
+    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+}
+
+ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
+    : command_(command),
+      options_(options),
+      application_(EnsureGuiApplication()),
+      clock_(options.today),
+      pictures_(options.data),
+      logic_({messages_, clock_, options.data, settings_.Path(), pictures_}) {}
+
+ProgramRun::~ProgramRun() = default;
+
+int ProgramRun::Start(std::ostream& err) {
+    if (logic_.FormActivate() == shell::Activation::StartFailed) {
+        err << "omenary-cli " << command_ << ": " << logic_.StartFailureReason() << "\n";
+        return kExitFailed;
+    }
+    // The window would go on with the first start left to run again; a command has nothing to go on with.
+    if (logic_.shell.LabelFirstStart == "Yes") return Failed(err);
+    return kExitOk;
+}
+
+int ProgramRun::Failed(std::ostream& err) const {
+    const std::vector<std::string> texts = messages_.Texts();
+    err << "omenary-cli " << command_ << ": " << (texts.empty() ? std::string("failed") : texts.back())
+        << "\n";
+    return kExitFailed;
+}
+
+int ProgramRun::Finish(const report::Page& page, const NamedValues& values, std::ostream& out,
+                       std::ostream& err) const {
+    if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
+    WriteReportJson(out, values, page, qt::QtTextMetrics(), messages_.Texts());
+    return kExitOk;
 }
 
 }  // namespace omenary::cli

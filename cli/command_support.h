@@ -1,9 +1,11 @@
 // What the subcommands share: their arguments ("--name value" options, "--flag" switches and bare
 // words, each refused with a message that names the argument, what was given and what is allowed),
-// the GUI application that drawing needs, and writing a page to the files asked for.
+// the GUI application that drawing needs, one fresh program run up to its first start, and writing
+// a page to the files and the JSON asked for.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,11 +15,14 @@
 #include <string_view>
 #include <vector>
 
-class QGuiApplication;
+#include "cli/json.h"
+#include "core/platform/clock.h"
+#include "core/platform/messages.h"
+#include "core/report/page.h"
+#include "core/shell/omenary.h"
+#include "qt/platform/picture_files.h"
 
-namespace omenary::report {
-class Page;
-}
+class QGuiApplication;
 
 namespace omenary::cli {
 
@@ -55,5 +60,90 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 bool WritePageFiles(const report::Page& page, std::string_view command,
                     const std::optional<std::filesystem::path>& pdf,
                     const std::optional<std::filesystem::path>& png, std::ostream& err);
+
+// The list item a branch code selects ("3" -> "03 = ขาล"), or the none item for "none" where the list
+// has one; nothing for any other text.
+std::optional<std::string> BranchItemOf(const std::string& code, std::optional<std::string_view> noneItem);
+
+// What a year list allows, for a refusal: "a year of the calendar's lists, 2443 ... 2699" and what
+// else the input asks of it.
+std::string AllowedYears(const std::vector<std::string>& items, std::string_view more = {});
+
+// A visitor of named values that appends each to the list (for ForEachValue).
+std::function<void(std::string_view, const std::string&)> AppendTo(NamedValues& named);
+
+// The options every omenary command takes besides its own: --today, --data, --pdf, --png.
+inline constexpr OptionSpec kRunOptions[] = {{"--today"}, {"--data"}, {"--pdf"}, {"--png"}};
+
+// A command's own options followed by those.
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own);
+
+struct RunOptions {
+    platform::Date today;
+    std::filesystem::path data = ".";
+    std::optional<std::filesystem::path> pdf;
+    std::optional<std::filesystem::path> png;
+};
+
+// Nothing when --today is not a real date (refused on err).
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
+                                          std::ostream& err);
+
+// A settings folder of its own for the run: a command-line run is a fresh program on a fresh
+// system, and never touches the desktop program's settings.
+class TemporaryFolder {
+  public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The page's output is the files the command writes; nothing is shown or printed.
+class CommandLineView final : public report::CalculationView {
+  public:
+    void ShowHourglass() override {}
+    void RestoreCursor() override {}
+    void Output(const report::Page& /*page*/, bool /*preview*/) override {}
+};
+
+// One run of the program as a command drives it: the date given, the pictures and calendar of the
+// working directory, recorded messages and its own settings folder.
+class ProgramRun {
+  public:
+    ProgramRun(std::string_view command, const RunOptions& options);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // The first activation. kExitOk, or the exit status of a start that failed (said on err): a
+    // calendar index that cannot be used, or a glyph picture the first start could not show.
+    int Start(std::ostream& err);
+
+    shell::Omenary& Logic() { return logic_; }
+    platform::RecordedMessages& Messages() { return messages_; }
+    const qt::QtPictureFiles& Pictures() const { return pictures_; }
+    const platform::Date& Today() const { return options_.today; }
+
+    // The last message on err as the reason the run failed; returns 1.
+    int Failed(std::ostream& err) const;
+    // Writes the page to the files asked for and the JSON to out; the exit status.
+    int Finish(const report::Page& page, const NamedValues& values, std::ostream& out,
+               std::ostream& err) const;
+
+  private:
+    std::string command_;
+    RunOptions options_;
+    std::unique_ptr<QGuiApplication> application_;
+    TemporaryFolder settings_;
+    platform::RecordedMessages messages_;
+    platform::FixedClock clock_;
+    qt::QtPictureFiles pictures_;
+    shell::Omenary logic_;
+};
 
 }  // namespace omenary::cli

@@ -10,6 +10,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/general/general_page.h"
+#include "core/marriage/marriage_page.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
@@ -49,8 +50,8 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
     parsed.data = given->Value("--data", ".");
     if (given->Has("--pdf")) parsed.pdf = given->Value("--pdf");
     if (given->Has("--png")) parsed.png = given->Value("--png");
-    if (parsed.page != "general") {
-        if (parsed.page == "marriage" || parsed.page == "coin")
+    if (parsed.page != "general" && parsed.page != "marriage") {
+        if (parsed.page == "coin")
             err << "omenary-cli page: the " << parsed.page << " page is not available in this build yet\n";
         else
             err << "omenary-cli page: page '" << parsed.page
@@ -71,7 +72,7 @@ int RunPageCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
     if (!parsed) return kExitRefused;
     const auto application = EnsureGuiApplication();
 
-    report::Page page = general::GeneralPage();
+    report::Page page = parsed->page == "marriage" ? marriage::MarriagePage() : general::GeneralPage();
     try {
         page.LoadDesignPictures(qt::QtPictureFiles(parsed->data));
     } catch (const report::PictureNotLoaded& failure) {

@@ -358,11 +358,6 @@ std::string CompassPictureOfDegree(std::string_view degree) {
     return range == kCompassPictures.end() ? std::string{} : std::string(range->file);
 }
 
-std::string DateLine(const platform::Date& today) {
-    return "วันที่ " + TwoDigits(today.day) + "/" + TwoDigits(today.month) + "/" +
-           std::to_string(platform::BuddhistEraYear(today.year));
-}
-
 void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::Date& today,
                      const platform::PictureFiles& pictures) {
     Filler(page, values, today, pictures).Run();

@@ -15,23 +15,14 @@ namespace omenary::general {
 // The compass picture of a degree: the first range of the ordered table that holds it.
 std::string CompassPictureOfDegree(std::string_view degree);
 
-// "วันที่ 05/03/2567": today with its year as a BE year.
-std::string DateLine(const platform::Date& today);
+using report::DateLine;
 
 // Steps 1 to 17 of the fill, in their order. Throws report::PictureNotLoaded when a picture cannot
 // be loaded; the page keeps what was set up to then. Writes `Labelwarning5`.
 void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::Date& today,
                      const platform::PictureFiles& pictures);
 
-// What the calculate button needs of the window: the hourglass, and the page's output.
-class CalculationView {
-  public:
-    virtual ~CalculationView() = default;
-    virtual void ShowHourglass() = 0;
-    virtual void RestoreCursor() = 0;
-    // Previews the page (returns when the preview closes) or prints it.
-    virtual void Output(const report::Page& page, bool preview) = 0;
-};
+using report::CalculationView;
 
 // `ButtoncalculateomenaryClick`: calculation, fill, output. False when a picture stopped the fill
 // (its message shown, nothing output). The person lists get their texts back in either case.

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/common/leave.h"
 #include "core/general/general_values.h"
 #include "core/platform/messages.h"
 
 namespace omenary::general {
 
-// What leaving an input did. A refused input gets the focus back and nothing else changes.
-enum class Leave { Accepted, Refused };
+using ::omenary::Leave;
 
 // Judges one direction against the year of the work from its accepted degree.
 void EvaluateAspect(GeneralValues& values, Aspect aspect);

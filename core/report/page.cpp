@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/common/text.h"
+
 namespace omenary::report {
 
 namespace {
@@ -143,6 +145,11 @@ Box Page::FinalBox(const Element& element, const TextMetrics& metrics) const {
         box.height = picture->bitmapHeight;
     }
     return box;
+}
+
+std::string DateLine(const platform::Date& today) {
+    return "วันที่ " + TwoDigits(today.day) + "/" + TwoDigits(today.month) + "/" +
+           std::to_string(platform::BuddhistEraYear(today.year));
 }
 
 bool FillOrReport(platform::Messages& messages, const std::function<void()>& fill) {

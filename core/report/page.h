@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/platform/pictures.h"
 
@@ -202,6 +203,19 @@ class Page {
     PaperLayout paper_;
     std::vector<Element> elements_;
     std::unordered_map<std::string, std::size_t> index_;
+};
+
+// The date line of a page, "วันที่ 05/03/2567": today with its year as a BE year.
+std::string DateLine(const platform::Date& today);
+
+// What a calculate button needs of the window: the hourglass, and the page's output.
+class CalculationView {
+  public:
+    virtual ~CalculationView() = default;
+    virtual void ShowHourglass() = 0;
+    virtual void RestoreCursor() = 0;
+    // Previews the page (returns when the preview closes) or prints it.
+    virtual void Output(const Page& page, bool preview) = 0;
 };
 
 // Runs a fill; a picture that cannot be loaded stops it and is reported once as an error message.

@@ -3,6 +3,7 @@
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
 #include "core/general/tab_handlers.h"
+#include "core/marriage/tab_handlers.h"
 
 namespace omenary::shell {
 
@@ -13,8 +14,6 @@ void ForEachValue(const ShellValues& values,
     visit("Labelcenteronpage", values.Labelcenteronpage);
     visit("LabelCurrentDataCalendar", values.LabelCurrentDataCalendar);
     visit("ComboBoxYY", values.ComboBoxYY);
-    visit("ComboBoxYearBoy", values.ComboBoxYearBoy);
-    visit("ComboBoxYearGirl", values.ComboBoxYearGirl);
     visit("ComboBoxMM", values.ComboBoxMM);
     visit("ComboBoxDD", values.ComboBoxDD);
     visit("LabelNotice1", values.LabelNotice1);
@@ -54,7 +53,8 @@ Activation Omenary::FormActivate() {
         environment_.messages.Show(platform::MessageIcon::Error, kStartFailure);
         return Activation::StartFailed;
     }
-    SetFirstStartDefaults();
+    // A glyph picture that cannot be shown leaves the first start to run again at the next activation.
+    if (!SetFirstStartDefaults()) return Activation::Done;
     shell.LabelFirstStart = "No";
     return Activation::Done;
 }
@@ -76,16 +76,22 @@ bool Omenary::LoadCalendarIndex() {
     return true;
 }
 
-void Omenary::SetFirstStartDefaults() {
+bool Omenary::SetFirstStartDefaults() {
     const platform::Date today = environment_.clock.Today();
     const int year = platform::BuddhistEraYear(today.year);
     shell.ComboBoxYY = std::to_string(year);
     general.ComboBoxBudhaYearProcess = std::to_string(year);
-    shell.ComboBoxYearBoy = std::to_string(year - 30);
-    shell.ComboBoxYearGirl = std::to_string(year - 30);
+    marriage.ComboBoxYearBoy = std::to_string(year - 30);
+    marriage.ComboBoxYearGirl = std::to_string(year - 30);
+    // The year of the work is one update here, its codes and its evil codes together, so it comes
+    // before the glyphs and is complete even when a glyph stops the first start.
     general::DeriveYearOfWorkValues(general);
+    for (const marriage::Person person : {marriage::Person::Groom, marriage::Person::Bride})
+        if (!marriage::BirthYearUpdate(marriage, person, environment_.pictures, environment_.messages))
+            return false;
     shell.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
     shell.ComboBoxDD = TwoDigits(today.day);
+    return true;
 }
 
 }  // namespace omenary::shell

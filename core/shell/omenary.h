@@ -13,8 +13,10 @@
 #include "core/coin/page_options.h"
 #include "core/extras/updater.h"
 #include "core/general/general_values.h"
+#include "core/marriage/marriage_values.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
+#include "core/platform/pictures.h"
 #include "core/platform/settings.h"
 
 namespace omenary::shell {
@@ -29,6 +31,8 @@ struct Environment {
     const platform::Clock& clock;
     std::filesystem::path workingDirectory;
     std::filesystem::path windowsDirectory;
+    // The glyph pictures the first start shows on the marriage tab.
+    const platform::PictureFiles& pictures;
 };
 
 struct ShellValues {
@@ -38,12 +42,9 @@ struct ShellValues {
     // The calendar index, loaded at first start; its lines are `MemoHoroscopeINI`.
     std::optional<calendar::CalendarIndex> calendarIndex;
     std::string LabelCurrentDataCalendar = "LabelCurrentDataCalendar";
-    // The items of the four year lists, and the edit texts of the three that are not the year of
-    // the work (that one is the general tab's).
+    // The items of the four year lists, and the edit text of the coin's (the others are their tabs').
     std::vector<std::string> yearItems;
     std::string ComboBoxYY;
-    std::string ComboBoxYearBoy;
-    std::string ComboBoxYearGirl;
     std::string ComboBoxMM;
     std::string ComboBoxDD;
     // The notice labels at the bottom of tabs 1, 2 and 3.
@@ -64,6 +65,7 @@ class Omenary {
 
     ShellValues shell;
     general::GeneralValues general;
+    marriage::MarriageValues marriage;
     coin::PageOptions pageOptions;
     extras::UpdaterValues extras;
 
@@ -80,7 +82,8 @@ class Omenary {
 
   private:
     bool LoadCalendarIndex();
-    void SetFirstStartDefaults();
+    // False when a glyph picture could not be shown; the steps after it did not run.
+    bool SetFirstStartDefaults();
 
     Environment environment_;
     platform::Settings settings_;

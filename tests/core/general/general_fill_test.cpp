@@ -7,25 +7,12 @@
 #include "core/general/calculation.h"
 #include "core/general/general_page.h"
 #include "core/general/tab_handlers.h"
+#include "tests/fake_pictures.h"
 
 namespace omenary::general {
 namespace {
 
-// Every picture "loads" at the size of a number bitmap, except the names listed as missing.
-class FakePictures final : public platform::PictureFiles {
-  public:
-    FakePictures() = default;
-    explicit FakePictures(std::set<std::string> missing) : missing_(std::move(missing)) {}
-    platform::PictureLookup Load(std::string_view name) const override {
-        if (missing_.contains(std::string(name))) return {platform::PictureStatus::Missing, {}, 0, 0};
-        return {platform::PictureStatus::Loaded, folder_ / std::string(name), 17, 17};
-    }
-    const std::filesystem::path& Folder() const override { return folder_; }
-
-  private:
-    std::set<std::string> missing_;
-    std::filesystem::path folder_ = "/pictures";
-};
+using omenary::testing::FakePictures;
 
 class RecordingView final : public CalculationView {
   public:
