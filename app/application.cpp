@@ -8,9 +8,9 @@
 namespace omenary::app {
 
 void SetUpApplication(QApplication& application) {
+    // Message boxes carry this title. No display name is set: the desktop would append it to every
+    // window's caption ("Page Preview — ...").
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
-    // The caption already names the program; a display name would be appended to it a second time.
-    QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kMainWindowCaption));
     application.setQuitOnLastWindowClosed(true);
     qt::InstallFontSubstitutions();
     // The window was laid out in this face and size; the pages choose their own fonts.

@@ -10,6 +10,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/files.h"
 #include "core/shell/omenary.h"
+#include "qt/platform/picture_files.h"
 #include "qt/platform/qt_messages.h"
 
 int main(int argc, char* argv[]) {
@@ -20,8 +21,9 @@ int main(int argc, char* argv[]) {
     qt::QtMessages messages;
     const platform::SystemClock clock;
     std::error_code error;
-    shell::Omenary logic(
-        {messages, clock, std::filesystem::current_path(error), platform::WindowsDirectory()});
+    const std::filesystem::path working = std::filesystem::current_path(error);
+    const qt::QtPictureFiles pictures(working);
+    shell::Omenary logic({messages, clock, working, platform::WindowsDirectory(), pictures});
 
     app::TFormomenary window(logic);
     messages.SetParent(&window);

@@ -2,16 +2,17 @@
 // for the whole run and keeps the content of its last fill.
 #pragma once
 
+#include "core/coin/envelope_page.h"
 #include "core/general/general_page.h"
+#include "core/marriage/marriage_page.h"
 #include "core/report/page.h"
 
 namespace omenary::app {
 
 struct ReportForms {
     report::Page FormPrintOmenary = general::GeneralPage();
-    // The marriage page and the envelope get their layouts with their omenaries.
-    report::Page FormPrintMarryOmenary{718, 1047};
-    report::Page FormPrintOmenaryCoin{718, 295};
+    report::Page FormPrintMarryOmenary = marriage::MarriagePage();
+    report::Page FormPrintOmenaryCoin = coin::EnvelopePage();
 };
 
 }  // namespace omenary::app

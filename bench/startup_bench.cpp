@@ -14,6 +14,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/shell/omenary.h"
+#include "qt/platform/picture_files.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ struct Folders {
         fs::create_directories(root / "data");
         fs::copy_file(fs::path(OMENARY_SOURCE_DIR) / "data" / "HOROSCOPE.INI",
                       root / "data" / "HOROSCOPE.INI", fs::copy_options::overwrite_existing);
+        // The glyphs the first start shows on the marriage tab (birth years 2537).
+        for (const char* glyph : {"OS1.bmp", "BS11.bmp"})
+            fs::copy_file(fs::path(OMENARY_SOURCE_DIR) / "data" / glyph, root / "data" / glyph,
+                          fs::copy_options::overwrite_existing);
     }
     ~Folders() { fs::remove_all(root); }
     fs::path root;
@@ -38,7 +43,8 @@ void BM_FirstActivation(benchmark::State& state) {
     platform::RecordedMessages messages;
     const platform::FixedClock clock({2567, 5, 2});
     for (auto _ : state) {
-        shell::Omenary logic({messages, clock, folders.root / "data", folders.root / "config"});
+        const qt::QtPictureFiles pictures(folders.root / "data");
+        shell::Omenary logic({messages, clock, folders.root / "data", folders.root / "config", pictures});
         if (logic.FormActivate() != shell::Activation::Done) state.SkipWithError("start-up failed");
         benchmark::DoNotOptimize(logic.shell.yearItems.data());
     }
@@ -55,7 +61,8 @@ void BM_WindowUpToFirstActivation(benchmark::State& state) {
     platform::RecordedMessages messages;
     const platform::FixedClock clock({2567, 5, 2});
     for (auto _ : state) {
-        shell::Omenary logic({messages, clock, folders.root / "data", folders.root / "config"});
+        const qt::QtPictureFiles pictures(folders.root / "data");
+        shell::Omenary logic({messages, clock, folders.root / "data", folders.root / "config", pictures});
         app::TFormomenary window(logic);
         window.show();
         window.activateWindow();

@@ -1,7 +1,5 @@
 #include "cli/cli.h"
 
-#include "cli/commands.h"
-
 #include <array>
 #include <ostream>
 #include <string_view>
@@ -17,7 +15,7 @@ using Handler = int (*)(const std::vector<std::string>& args, std::ostream& out,
 struct Subcommand {
     std::string_view name;
     std::string_view usage;
-    Handler handler;  // nullptr: not available in this build yet
+    Handler handler;
 };
 
 constexpr std::array<Subcommand, 5> kSubcommands = {
@@ -30,7 +28,7 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      "marriage --groom BE --bride BE [--groom-father N|none] [--groom-mother N|none]\n"
      "                     [--bride-father N|none] [--bride-mother N|none]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
-     nullptr},
+     RunMarriageCommand},
      {"coin",
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
      "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
@@ -66,11 +64,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     for (const Subcommand& command : kSubcommands) {
         if (command.name != args.front()) continue;
-        if (command.handler == nullptr) {
-            err << "omenary-cli: the subcommand '" << command.name
-                << "' is not available in this build yet\n";
-            return kExitRefused;
-        }
         return command.handler(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     err << "omenary-cli: unknown subcommand '" << args.front()

@@ -1,7 +1,5 @@
 // omenary-cli coin: one run of the program's coin omenary, from its first start to the filled
 // envelope, through the same handlers the window calls.
-#include <QGuiApplication>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -13,7 +11,6 @@
 #include "core/coin/envelope_page.h"
 #include "core/coin/tab_handlers.h"
 #include "core/common/text.h"
-#include "qt/platform/picture_files.h"
 
 namespace omenary::cli {
 
@@ -21,15 +18,11 @@ namespace {
 
 constexpr std::string_view kCommand = "coin";
 constexpr OptionSpec kOptions[] = {
-    {     "--stem"},
-    {   "--branch"},
-    {    "--start"},
-    {"--landscape",false},
-    {   "--center",            false},
-    {    "--today"},
-    {     "--data"},
-    {      "--pdf"},
-    {      "--png"},
+    {     "--stem",  true},
+    {   "--branch",  true},
+    {    "--start",  true},
+    {"--landscape", false},
+    {   "--center", false},
 };
 constexpr std::string_view kUsage =
     "coin --stem S --branch B --start BE-MM-DD [--landscape] [--center] [--today DATE] [--data DIR] "
@@ -61,12 +54,9 @@ std::optional<std::string> MissingDataFile(const platform::RecordedMessages& mes
 }  // namespace
 
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto parsed = Arguments::Parse(kCommand, args, kOptions, err);
+    const auto parsed =
+        ParseOmenaryArguments(kCommand, args, kOptions, {"--stem", "--branch", "--start"}, kUsage, err);
     if (!parsed) return kExitRefused;
-    if (!parsed->Words().empty()) return Refuse(err, kCommand, "argument", parsed->Words().front(), kUsage);
-    for (const char* required : {"--stem", "--branch", "--start"})
-        if (!parsed->Has(required))
-            return Refuse(err, kCommand, required, "", std::string("a value; usage: ") + std::string(kUsage));
     const std::string stemText = parsed->Value("--stem"), branchText = parsed->Value("--branch");
     const auto stem = ParseCode(stemText, 10);
     if (!stem) return Refuse(err, kCommand, "--stem", stemText, "a stem code 1 ... 10");
@@ -78,9 +68,9 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const auto options = ParseRunOptions(kCommand, *parsed, err);
     if (!options) return kExitRefused;
 
-    ProgramRun run(*options);
-    if (!run.Start(kCommand, err)) return kExitFailed;
-    shell::Omenary& logic = run.Logic();
+    ProgramRun program(kCommand, *options);
+    if (const int status = program.Start(err); status != kExitOk) return status;
+    shell::Omenary& logic = program.Logic();
     coin::CoinValues& values = logic.coin;
     CommandLineView view;
     const coin::SearchContext search = logic.CoinSearch(view);
@@ -108,18 +98,14 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     // The stem button, then the branch button; an accepted pair runs the search.
-    const auto application = EnsureGuiApplication();
-    const qt::QtPictureFiles pictures(options->data);
-    platform::RecordedMessages& messages = run.Messages();
+    const platform::PictureFiles& pictures = program.Pictures();
     if (coin::SpeedButtonOnClick(values, *stem, pictures, search) == coin::Click::PictureMissing ||
-        coin::SpeedButtonBelowClick(values, *branch, pictures, search) == coin::Click::PictureMissing) {
-        err << "omenary-cli coin: " << messages.Texts().back() << "\n";
-        return kExitFailed;
-    }
+        coin::SpeedButtonBelowClick(values, *branch, pictures, search) == coin::Click::PictureMissing)
+        return program.Failed(err);
     if (!values.ButtonPrintOmenaryCoin)
         return Refuse(err, kCommand, "--branch", branchText,
                       "a branch that forms a pair with stem " + stemText + ": both odd or both even");
-    if (const auto missing = MissingDataFile(messages)) {
+    if (const auto missing = MissingDataFile(program.Messages())) {
         err << "omenary-cli coin: the calendar data file \"" << *missing << "\" is not in "
             << options->data.string() << "\n";
         return kExitFailed;
@@ -127,14 +113,9 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     // The print button.
     report::Page page = coin::EnvelopePage();
-    if (!coin::ButtonPrintOmenaryCoinClick(values, page, pictures, messages, view)) {
-        err << "omenary-cli coin: " << messages.Texts().back() << "\n";
-        return kExitFailed;
-    }
-    if (!WritePageFiles(page, kCommand, options->pdf, options->png, err)) return kExitFailed;
-    PrintRunJson(
-        out, run, [&](const ValueVisitor& visit) { coin::ForEachValue(values, visit); }, page);
-    return kExitOk;
+    if (!coin::ButtonPrintOmenaryCoinClick(values, page, pictures, program.Messages(), view))
+        return program.Failed(err);
+    return program.Finish(page, shell::Tab::Coin, out, err);
 }
 
 }  // namespace omenary::cli

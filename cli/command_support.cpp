@@ -9,6 +9,7 @@
 
 #include "cli/cli.h"
 #include "cli/json.h"
+#include "core/astro/cycles.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
 #include "qt/report/renderer.h"
@@ -54,55 +55,6 @@ std::string Arguments::Value(std::string_view option, std::string_view fallback)
     return found == given_.end() ? std::string(fallback) : found->second;
 }
 
-std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& parsed,
-                                          std::ostream& err) {
-    std::optional<platform::Date> today = platform::SystemClock().Today();
-    if (parsed.Has("--today")) today = platform::ParseIsoDate(parsed.Value("--today"));
-    if (!today) {
-        Refuse(err, command, "--today", parsed.Value("--today"), "a real date YYYY-MM-DD");
-        return std::nullopt;
-    }
-    RunOptions options{*today, parsed.Value("--data", "."), std::nullopt, std::nullopt};
-    if (parsed.Has("--pdf")) options.pdf = parsed.Value("--pdf");
-    if (parsed.Has("--png")) options.png = parsed.Value("--png");
-    return options;
-}
-
-TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "omenary-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
-}
-
-ProgramRun::ProgramRun(const RunOptions& options)
-    : clock_(options.today), logic_({messages_, clock_, options.data, settings_.Path()}) {}
-
-bool ProgramRun::Start(std::string_view command, std::ostream& err) {
-    if (logic_.FormActivate() == shell::Activation::Done) return true;
-    err << "omenary-cli " << command << ": " << logic_.StartFailureReason() << "\n";
-    return false;
-}
-
-void PrintRunJson(std::ostream& out, ProgramRun& run,
-                  const std::function<void(const ValueVisitor&)>& tabValues, const report::Page& page) {
-    NamedValues named;
-    const ValueVisitor collect = [&](std::string_view name, const std::string& value) {
-        named.emplace_back(name, value);
-    };
-    shell::ForEachValue(run.Logic().shell, collect);
-    tabValues(collect);
-    WriteReportJson(out, named, page, qt::QtTextMetrics(), run.Messages().Texts());
-}
-
-std::string AllowedYears(const std::vector<std::string>& yearItems) {
-    if (yearItems.empty()) return "none: the calendar lists no year";
-    return "a year of the calendar's lists, " + yearItems.front() + " ... " + yearItems.back();
-}
-
 int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,
            std::string_view allowed) {
     err << "omenary-cli " << command << ": " << option << " '" << given << "' refused; allowed: " << allowed
@@ -135,6 +87,101 @@ bool WritePageFiles(const report::Page& page, std::string_view command,
         return false;
     }
     return true;
+}
+
+std::optional<std::string> BranchItemOf(const std::string& code, std::optional<std::string_view> noneItem) {
+    if (noneItem && code == "none") return std::string(*noneItem);
+    const std::string item = astro::BranchListItem(code);
+    return item.empty() ? std::nullopt : std::optional<std::string>(item);
+}
+
+std::string AllowedYears(const std::vector<std::string>& items, std::string_view more) {
+    if (items.empty()) return "none: the calendar lists no year";
+    return "a year of the calendar's lists, " + items.front() + " ... " + items.back() + std::string(more);
+}
+
+std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const std::vector<std::string>& args,
+                                               std::span<const OptionSpec> own,
+                                               std::initializer_list<std::string_view> required,
+                                               std::string_view usage, std::ostream& err) {
+    std::vector<OptionSpec> options(own.begin(), own.end());
+    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
+    auto parsed = Arguments::Parse(command, args, options, err);
+    if (!parsed) return std::nullopt;
+    if (!parsed->Words().empty()) {
+        Refuse(err, command, "argument", parsed->Words().front(), usage);
+        return std::nullopt;
+    }
+    for (const std::string_view option : required) {
+        if (!parsed->Has(option)) {
+            Refuse(err, command, option, "", "a value; usage: " + std::string(usage));
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
+                                          std::ostream& err) {
+    RunOptions options;
+    std::optional<platform::Date> today = platform::SystemClock().Today();
+    if (given.Has("--today")) today = platform::ParseIsoDate(given.Value("--today"));
+    if (!today) {
+        Refuse(err, command, "--today", given.Value("--today"), "a real date YYYY-MM-DD");
+        return std::nullopt;
+    }
+    options.today = *today;
+    options.data = given.Value("--data", ".");
+    if (given.Has("--pdf")) options.pdf = given.Value("--pdf");
+    if (given.Has("--png")) options.png = given.Value("--png");
+    return options;
+}
+
+TemporaryFolder::TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "omenary-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code error;
+    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+}
+
+ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
+    : command_(command),
+      options_(options),
+      application_(EnsureGuiApplication()),
+      clock_(options.today),
+      pictures_(options.data),
+      logic_({messages_, clock_, options.data, settings_.Path(), pictures_}) {}
+
+ProgramRun::~ProgramRun() = default;
+
+int ProgramRun::Start(std::ostream& err) {
+    if (logic_.FormActivate() == shell::Activation::StartFailed) {
+        err << "omenary-cli " << command_ << ": " << logic_.StartFailureReason() << "\n";
+        return kExitFailed;
+    }
+    // The window would go on with the first start left to run again; a command has nothing to go on with.
+    if (logic_.shell.LabelFirstStart == "Yes") return Failed(err);
+    return kExitOk;
+}
+
+int ProgramRun::Failed(std::ostream& err) const {
+    const std::vector<std::string> texts = messages_.Texts();
+    err << "omenary-cli " << command_ << ": " << (texts.empty() ? std::string("failed") : texts.back())
+        << "\n";
+    return kExitFailed;
+}
+
+int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
+    if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
+    NamedValues values;
+    shell::ForEachValue(logic_, tab, [&values](std::string_view name, const std::string& value) {
+        values.emplace_back(name, value);
+    });
+    WriteReportJson(out, values, page, qt::QtTextMetrics(), messages_.Texts());
+    return kExitOk;
 }
 
 }  // namespace omenary::cli

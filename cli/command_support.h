@@ -1,10 +1,11 @@
 // What the subcommands share: their arguments ("--name value" options, "--flag" switches and bare
 // words, each refused with a message that names the argument, what was given and what is allowed),
-// the GUI application that drawing needs, and writing a page to the files asked for.
+// the GUI application that drawing needs, one fresh program run up to its first start, and writing
+// a page to the files and the JSON asked for.
 #pragma once
 
 #include <filesystem>
-#include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,7 +18,9 @@
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/report/calculation_view.h"
+#include "core/report/page.h"
 #include "core/shell/omenary.h"
+#include "qt/platform/picture_files.h"
 
 class QGuiApplication;
 
@@ -44,68 +47,6 @@ class Arguments {
     std::vector<std::string> words_;
 };
 
-// What every omenary command takes beside its own inputs: --today DATE, --data DIR, --pdf FILE and
-// --png FILE.
-struct RunOptions {
-    platform::Date today;
-    std::filesystem::path data;
-    std::optional<std::filesystem::path> pdf;
-    std::optional<std::filesystem::path> png;
-};
-
-// The options of a parsed command line; nothing when --today is refused (the message is on err).
-std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& parsed,
-                                          std::ostream& err);
-
-// A folder of its own, removed at the end; empty when it could not be made.
-class TemporaryFolder {
-  public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-// One run of the program from its first start: a command-line run is a fresh program on a fresh
-// system, with a settings folder of its own (never the desktop program's), the date given, and
-// messages recorded instead of shown; nobody answers a question.
-class ProgramRun {
-  public:
-    explicit ProgramRun(const RunOptions& options);
-    // The first activation; false when the start failed (the reason is on err).
-    bool Start(std::string_view command, std::ostream& err);
-
-    shell::Omenary& Logic() { return logic_; }
-    platform::RecordedMessages& Messages() { return messages_; }
-
-  private:
-    TemporaryFolder settings_;
-    platform::RecordedMessages messages_;
-    platform::FixedClock clock_;
-    shell::Omenary logic_;
-};
-
-// Prints the JSON of a finished run: the shell's working values, then the tab's (each passed to the
-// visitor by tabValues), every element of the page and every message, in order.
-using ValueVisitor = std::function<void(std::string_view, const std::string&)>;
-void PrintRunJson(std::ostream& out, ProgramRun& run,
-                  const std::function<void(const ValueVisitor&)>& tabValues, const report::Page& page);
-
-// What a year argument may be: "a year of the calendar's lists, 2443 ... 2699".
-std::string AllowedYears(const std::vector<std::string>& yearItems);
-
-// The page's output is the files the command writes; nothing is shown or printed.
-class CommandLineView final : public report::CalculationView {
-  public:
-    void ShowHourglass() override {}
-    void RestoreCursor() override {}
-    void Output(const report::Page& /*page*/, bool /*preview*/) override {}
-};
-
 // Writes the refusal "omenary-cli COMMAND: OPTION 'GIVEN' refused; allowed: ALLOWED" and returns 2.
 int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,
            std::string_view allowed);
@@ -119,5 +60,92 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 bool WritePageFiles(const report::Page& page, std::string_view command,
                     const std::optional<std::filesystem::path>& pdf,
                     const std::optional<std::filesystem::path>& png, std::ostream& err);
+
+// The list item a branch code selects ("3" -> "03 = ขาล"), or the none item for "none" where the list
+// has one; nothing for any other text.
+std::optional<std::string> BranchItemOf(const std::string& code, std::optional<std::string_view> noneItem);
+
+// What a year list allows, for a refusal: "a year of the calendar's lists, 2443 ... 2699" and what
+// else the input asks of it.
+std::string AllowedYears(const std::vector<std::string>& items, std::string_view more = {});
+
+// The options every omenary command takes besides its own: --today, --data, --pdf, --png.
+inline constexpr OptionSpec kRunOptions[] = {{"--today"}, {"--data"}, {"--pdf"}, {"--png"}};
+
+// The arguments of an omenary command: its own options and those, no bare word, and every required
+// option given. Nothing when an argument is refused (the message, with the usage where it helps, is
+// already on err).
+std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const std::vector<std::string>& args,
+                                               std::span<const OptionSpec> own,
+                                               std::initializer_list<std::string_view> required,
+                                               std::string_view usage, std::ostream& err);
+
+struct RunOptions {
+    platform::Date today;
+    std::filesystem::path data = ".";
+    std::optional<std::filesystem::path> pdf;
+    std::optional<std::filesystem::path> png;
+};
+
+// Nothing when --today is not a real date (refused on err).
+std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
+                                          std::ostream& err);
+
+// A settings folder of its own for the run: a command-line run is a fresh program on a fresh
+// system, and never touches the desktop program's settings.
+class TemporaryFolder {
+  public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The page's output is the files the command writes; nothing is shown or printed.
+class CommandLineView final : public report::CalculationView {
+  public:
+    void ShowHourglass() override {}
+    void RestoreCursor() override {}
+    void Output(const report::Page& /*page*/, bool /*preview*/) override {}
+};
+
+// One run of the program as a command drives it: the date given, the pictures and calendar of the
+// working directory, recorded messages and its own settings folder.
+class ProgramRun {
+  public:
+    ProgramRun(std::string_view command, const RunOptions& options);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // The first activation. kExitOk, or the exit status of a start that failed (said on err): a
+    // calendar index that cannot be used, or a glyph picture the first start could not show.
+    int Start(std::ostream& err);
+
+    shell::Omenary& Logic() { return logic_; }
+    platform::RecordedMessages& Messages() { return messages_; }
+    const qt::QtPictureFiles& Pictures() const { return pictures_; }
+    const platform::Date& Today() const { return options_.today; }
+
+    // The last message on err as the reason the run failed; returns 1.
+    int Failed(std::ostream& err) const;
+    // Writes the page to the files asked for, then the JSON to out: every value a run of the tab
+    // reports, every element of the page and every message. The exit status.
+    int Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const;
+
+  private:
+    std::string command_;
+    RunOptions options_;
+    std::unique_ptr<QGuiApplication> application_;
+    TemporaryFolder settings_;
+    platform::RecordedMessages messages_;
+    platform::FixedClock clock_;
+    qt::QtPictureFiles pictures_;
+    shell::Omenary logic_;
+};
 
 }  // namespace omenary::cli

@@ -13,6 +13,9 @@ int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, 
 // general --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none] --year BE ...
 int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// marriage --groom BE --bride BE [--groom-father N|none] [--groom-mother N|none] ...
+int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // coin --stem S --branch B --start BE-MM-DD [--landscape] [--center] ...
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

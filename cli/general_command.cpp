@@ -1,34 +1,25 @@
 // omenary-cli general: one run of the program's general omenary, from its first start to the filled
 // page, through the same handlers the window calls.
-#include <QGuiApplication>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/json.h"
-#include "core/astro/cycles.h"
-#include "core/common/text.h"
 #include "core/general/general_fill.h"
 #include "core/general/general_page.h"
 #include "core/general/tab_handlers.h"
 #include "core/shell/omenary.h"
-#include "qt/platform/picture_files.h"
-#include "qt/report/renderer.h"
 
 namespace omenary::cli {
 
 namespace {
 
-namespace fs = std::filesystem;
 using general::Aspect;
-using general::Leave;
 
 constexpr std::string_view kCommand = "general";
-constexpr OptionSpec kOptions[] = {{"--back"}, {"--prominent"}, {"--act"},  {"--person1"}, {"--person2"},
-                                   {"--year"}, {"--today"},     {"--data"}, {"--pdf"},     {"--png"}};
+constexpr OptionSpec kOptions[] = {{"--back"},    {"--prominent"}, {"--act"},
+                                   {"--person1"}, {"--person2"},   {"--year"}};
 constexpr std::string_view kUsage =
     "general --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none] --year BE "
     "[--today DATE] [--data DIR] [--pdf FILE] [--png FILE]";
@@ -36,47 +27,33 @@ constexpr std::string_view kAllowedDegrees =
     "a degree 0 ... 359.9 in steps of 0.1, written as the window takes it (0, 45, 359.9; not 45.0, 045 or "
     "360)";
 
-// The list item a branch code selects ("3" -> "03 = ขาล"); for person 2 also "none".
-std::optional<std::string> PersonItem(const std::string& code, bool noneAllowed) {
-    if (noneAllowed && code == "none") return std::string(general::kNoPerson);
-    const std::string item = astro::BranchListItem(code);
-    return item.empty() ? std::nullopt : std::optional<std::string>(item);
-}
-
 }  // namespace
 
 int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto parsed = Arguments::Parse(kCommand, args, kOptions, err);
+    const auto parsed =
+        ParseOmenaryArguments(kCommand, args, kOptions, {"--back", "--person1", "--year"}, kUsage, err);
     if (!parsed) return kExitRefused;
-    if (!parsed->Words().empty()) return Refuse(err, kCommand, "argument", parsed->Words().front(), kUsage);
-    for (const char* required : {"--back", "--person1", "--year"})
-        if (!parsed->Has(required))
-            return Refuse(err, kCommand, required, "", std::string("a value; usage: ") + std::string(kUsage));
 
-    const auto person1 = PersonItem(parsed->Value("--person1"), false);
+    const auto person1 = BranchItemOf(parsed->Value("--person1"), std::nullopt);
     if (!person1)
         return Refuse(err, kCommand, "--person1", parsed->Value("--person1"), "a branch code 1 ... 12");
-    const auto person2 = PersonItem(parsed->Value("--person2", "none"), true);
+    const auto person2 = BranchItemOf(parsed->Value("--person2", "none"), general::kNoPerson);
     if (!person2)
         return Refuse(err, kCommand, "--person2", parsed->Value("--person2"),
                       "a branch code 1 ... 12 or none");
-    const auto options = ParseRunOptions(kCommand, *parsed, err);
-    if (!options) return kExitRefused;
+    const auto run = ParseRunOptions(kCommand, *parsed, err);
+    if (!run) return kExitRefused;
 
-    ProgramRun run(*options);
-    if (!run.Start(kCommand, err)) return kExitFailed;
-    shell::Omenary& logic = run.Logic();
-    platform::RecordedMessages& messages = run.Messages();
+    ProgramRun program(kCommand, *run);
+    if (const int status = program.Start(err); status != kExitOk) return status;
+    shell::Omenary& logic = program.Logic();
 
     // The inputs, each through its widget's own validation.
     general::GeneralValues& values = logic.general;
     values.ComboBoxBudhaYearProcess = parsed->Value("--year");
-    if (general::YearOfWorkUpdate(values, logic.shell.yearItems) == Leave::Refused) {
-        const auto& items = logic.shell.yearItems;
-        return Refuse(
-            err, kCommand, "--year", parsed->Value("--year"),
-            AllowedYears(items) + (items.empty() ? "" : ", that has a stem and a branch (2443 or later)"));
-    }
+    if (general::YearOfWorkUpdate(values, logic.shell.yearItems) == Leave::Refused)
+        return Refuse(err, kCommand, "--year", parsed->Value("--year"),
+                      AllowedYears(logic.shell.yearItems, ", that has a stem and a branch (2443 or later)"));
     const std::pair<Aspect, const char*> directions[] = {
         {Aspect::BackOfHome,      "--back"},
         { Aspect::Prominent, "--prominent"},
@@ -95,19 +72,13 @@ int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, s
         return Refuse(err, kCommand, "--person1", parsed->Value("--person1"), "a branch code 1 ... 12");
 
     // The calculate button.
-    const auto application = EnsureGuiApplication();
-    const qt::QtPictureFiles pictures(options->data);
     report::Page page = general::GeneralPage();
     CommandLineView view;
-    if (!general::ButtoncalculateomenaryClick(values, page, options->today, pictures, messages, view)) {
-        err << "omenary-cli general: " << messages.Texts().back() << "\n";
-        return kExitFailed;
-    }
-    if (!WritePageFiles(page, kCommand, options->pdf, options->png, err)) return kExitFailed;
+    if (!general::ButtoncalculateomenaryClick(values, page, program.Today(), program.Pictures(),
+                                              program.Messages(), view))
+        return program.Failed(err);
 
-    PrintRunJson(
-        out, run, [&](const ValueVisitor& visit) { general::ForEachValue(values, visit); }, page);
-    return kExitOk;
+    return program.Finish(page, shell::Tab::General, out, err);
 }
 
 }  // namespace omenary::cli

@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "core/coin/envelope_page.h"
 #include "core/general/general_page.h"
+#include "core/marriage/marriage_page.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
@@ -28,6 +29,20 @@ struct PageArguments {
 };
 
 constexpr OptionSpec kOptions[] = {{"--data"}, {"--pdf"}, {"--png"}};
+
+using PageBuilder = report::Page (*)();
+
+// The page a name stands for, as designed; null for a name that is not a page.
+PageBuilder PageNamed(std::string_view name) {
+    constexpr std::pair<std::string_view, PageBuilder> kPages[] = {
+        { "general",   general::GeneralPage},
+        {"marriage", marriage::MarriagePage},
+        {    "coin",     coin::EnvelopePage},
+    };
+    for (const auto& [pageName, build] : kPages)
+        if (pageName == name) return build;
+    return nullptr;
+}
 
 // Refuses with a message naming the argument; the parsed arguments otherwise.
 std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -50,12 +65,9 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
     parsed.data = given->Value("--data", ".");
     if (given->Has("--pdf")) parsed.pdf = given->Value("--pdf");
     if (given->Has("--png")) parsed.png = given->Value("--png");
-    if (parsed.page != "general" && parsed.page != "coin") {
-        if (parsed.page == "marriage")
-            err << "omenary-cli page: the " << parsed.page << " page is not available in this build yet\n";
-        else
-            err << "omenary-cli page: page '" << parsed.page
-                << "' is not known; allowed: general, marriage, coin\n";
+    if (PageNamed(parsed.page) == nullptr) {
+        err << "omenary-cli page: page '" << parsed.page
+            << "' is not known; allowed: general, marriage, coin\n";
         return std::nullopt;
     }
     if (!parsed.pdf && !parsed.png) {
@@ -72,7 +84,7 @@ int RunPageCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
     if (!parsed) return kExitRefused;
     const auto application = EnsureGuiApplication();
 
-    report::Page page = parsed->page == "coin" ? coin::EnvelopePage() : general::GeneralPage();
+    report::Page page = PageNamed(parsed->page)();
     try {
         page.LoadDesignPictures(qt::QtPictureFiles(parsed->data));
     } catch (const report::PictureNotLoaded& failure) {

@@ -9,6 +9,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/shell/omenary.h"
+#include "tests/fake_pictures.h"
 #include "tests/temp_folder.h"
 
 namespace omenary::testing {
@@ -36,12 +37,14 @@ class ShellFixture : public TempFolderTest {
     // The program as started on the given date.
     shell::Omenary& Start(platform::Date today = {2547, 3, 15}) {
         clock_ = std::make_unique<platform::FixedClock>(today);
-        logic_ =
-            std::make_unique<shell::Omenary>(shell::Environment{messages_, *clock_, Working(), Windows()});
+        logic_ = std::make_unique<shell::Omenary>(
+            shell::Environment{messages_, *clock_, Working(), Windows(), pictures_});
         return *logic_;
     }
 
     platform::RecordedMessages messages_;
+    // The glyphs of the first start are there unless a test says otherwise.
+    FakePictures pictures_;
     std::unique_ptr<platform::FixedClock> clock_;
     std::unique_ptr<shell::Omenary> logic_;
 };

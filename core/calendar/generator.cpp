@@ -1,5 +1,9 @@
 #include "core/calendar/generator.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -8,6 +12,7 @@
 #include "core/calendar/index.h"
 #include "core/calendar/pillars.h"
 #include "core/calendar/sun.h"
+#include "core/platform/file_set.h"
 
 namespace omenary::calendar {
 
@@ -112,33 +117,22 @@ std::string WriteCalendarFiles(const std::filesystem::path& folder, const std::v
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error))
         return folder.string() + ": not a folder that can be written";
-
-    std::vector<std::filesystem::path> temporaries;
-    const auto discardTemporaries = [&temporaries] {
-        std::error_code ignored;
-        for (const auto& temporary : temporaries)
-            std::filesystem::remove(temporary, ignored);
-    };
-    for (const CalendarFile& file : files) {
-        temporaries.push_back(folder / ("." + file.name + ".partial"));
-        std::ofstream out(temporaries.back(), std::ios::binary | std::ios::trunc);
-        out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-        out.close();
-        if (!out) {
-            discardTemporaries();
-            return (folder / file.name).string() + ": cannot be written";
-        }
+    // Two runs into one folder take turns: the lock on the folder itself leaves nothing behind.
+    const int lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock < 0 || ::flock(lock, LOCK_EX) != 0) {
+        if (lock >= 0) ::close(lock);
+        return folder.string() + ": cannot be locked for writing";
     }
-    // The data files first and the index last, so the index never names a file not yet in place.
+    // The data files first and the index last; if any file cannot be replaced, every one is put
+    // back, so the index always names the data files that stand beside it.
+    std::vector<platform::FileContent> set;
     for (std::size_t n = 0; n < files.size(); ++n) {
-        const std::size_t i = (n + 1) % files.size();
-        std::filesystem::rename(temporaries[i], folder / files[i].name, error);
-        if (error) {
-            discardTemporaries();
-            return (folder / files[i].name).string() + ": cannot be written (" + error.message() + ")";
-        }
+        const CalendarFile& file = files[(n + 1) % files.size()];
+        set.push_back({folder / file.name, file.bytes});
     }
-    return {};
+    const auto failure = platform::WriteFileSet(set);
+    ::close(lock);
+    return failure ? failure->Text() : std::string();
 }
 
 }  // namespace omenary::calendar

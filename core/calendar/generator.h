@@ -39,9 +39,9 @@ std::string GenerateCalendarData(int fromBE, int toBE);
 // kGeneratorFirstYear <= from <= to <= kGeneratorLastYear and splitYears >= 1.
 std::vector<CalendarFile> GenerateCalendar(int fromBE, int toBE, int splitYears);
 
-// Writes the files into the folder (created when missing): each first to a temporary file beside
-// it, then renamed over its name, data files before the index. Empty on success, else what failed,
-// naming the file; no temporary file is left behind.
+// Writes the files into the folder (created when missing) as one set, data files before the index:
+// after any run the index and the data files it names agree. Runs into one folder at once take
+// turns. Empty on success, else what failed, naming the file; no temporary file is left behind.
 std::string WriteCalendarFiles(const std::filesystem::path& folder, const std::vector<CalendarFile>& files);
 
 }  // namespace omenary::calendar

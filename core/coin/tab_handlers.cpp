@@ -1,7 +1,5 @@
 #include "core/coin/tab_handlers.h"
 
-#include <algorithm>
-
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
 #include "core/report/page.h"
@@ -24,20 +22,11 @@ bool Chosen(const CoinValues& values) {
     return values.LabelRasibon != kNoStem && values.LabelRasiLang != kNoBranch;
 }
 
-bool IsItem(const std::vector<std::string>& items, const std::string& text) {
-    return std::find(items.begin(), items.end(), text) != items.end();
-}
-
 // Loads both pictures or reports the first that is missing.
 bool LoadPictures(const platform::PictureFiles& pictures, platform::Messages& messages,
                   std::initializer_list<std::pair<std::string*, std::string>> slots) {
     for (const auto& [slot, file] : slots) {
-        const platform::PictureLookup found = pictures.Load(file);
-        if (found.status != platform::PictureStatus::Loaded) {
-            messages.Show(platform::MessageIcon::Error,
-                          report::PictureNotLoadedMessage(file, found.status, pictures.Folder()));
-            return false;
-        }
+        if (!report::PictureLoadsOrReport(pictures, messages, file)) return false;
         *slot = file;
     }
     return true;
@@ -144,16 +133,16 @@ Click SpeedButtonBelowClick(CoinValues& values, int k, const platform::PictureFi
 }
 
 Leave ComboBoxDDExit(CoinValues& values, const SearchContext& context) {
-    return LeaveStartDateList(values, IsItem(DayItems(), values.ComboBoxDD), context);
+    return LeaveStartDateList(values, IsListItem(DayItems(), values.ComboBoxDD), context);
 }
 
 Leave ComboBoxMMExit(CoinValues& values, const SearchContext& context) {
-    return LeaveStartDateList(values, IsItem(MonthItems(), values.ComboBoxMM), context);
+    return LeaveStartDateList(values, IsListItem(MonthItems(), values.ComboBoxMM), context);
 }
 
 Leave ComboBoxYYExit(CoinValues& values, const std::vector<std::string>& yearItems,
                      const SearchContext& context) {
-    return LeaveStartDateList(values, IsItem(yearItems, values.ComboBoxYY), context);
+    return LeaveStartDateList(values, IsListItem(yearItems, values.ComboBoxYY), context);
 }
 
 }  // namespace omenary::coin

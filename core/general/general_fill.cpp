@@ -67,7 +67,7 @@ class Filler {
         BranchLists();
         UniversalElementRow();
         StatusLine();
-        page_.SetCaption("QRLabelcurrentdate", DateLine(today_));
+        page_.SetCaption("QRLabelcurrentdate", report::DateLine(today_));
         YearStarGrid();
         UsableStars();
         StageStars();
@@ -358,11 +358,6 @@ std::string CompassPictureOfDegree(std::string_view degree) {
     return range == kCompassPictures.end() ? std::string{} : std::string(range->file);
 }
 
-std::string DateLine(const platform::Date& today) {
-    return "วันที่ " + TwoDigits(today.day) + "/" + TwoDigits(today.month) + "/" +
-           std::to_string(platform::BuddhistEraYear(today.year));
-}
-
 void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::Date& today,
                      const platform::PictureFiles& pictures) {
     Filler(page, values, today, pictures).Run();
@@ -370,7 +365,7 @@ void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::
 
 bool ButtoncalculateomenaryClick(GeneralValues& values, report::Page& page, const platform::Date& today,
                                  const platform::PictureFiles& pictures, platform::Messages& messages,
-                                 CalculationView& view) {
+                                 report::CalculationView& view) {
     view.ShowHourglass();
     const PersonTexts remembered = CalculateGeneralOmenary(values, today.month);
     view.RestoreCursor();

@@ -16,21 +16,15 @@ namespace omenary::general {
 // The compass picture of a degree: the first range of the ordered table that holds it.
 std::string CompassPictureOfDegree(std::string_view degree);
 
-// "วันที่ 05/03/2567": today with its year as a BE year.
-std::string DateLine(const platform::Date& today);
-
 // Steps 1 to 17 of the fill, in their order. Throws report::PictureNotLoaded when a picture cannot
 // be loaded; the page keeps what was set up to then. Writes `Labelwarning5`.
 void FillGeneralPage(report::Page& page, GeneralValues& values, const platform::Date& today,
                      const platform::PictureFiles& pictures);
 
-// The window's hourglass and page output, shared with the other tabs.
-using report::CalculationView;
-
 // `ButtoncalculateomenaryClick`: calculation, fill, output. False when a picture stopped the fill
 // (its message shown, nothing output). The person lists get their texts back in either case.
 bool ButtoncalculateomenaryClick(GeneralValues& values, report::Page& page, const platform::Date& today,
                                  const platform::PictureFiles& pictures, platform::Messages& messages,
-                                 CalculationView& view);
+                                 report::CalculationView& view);
 
 }  // namespace omenary::general

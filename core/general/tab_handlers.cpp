@@ -11,10 +11,6 @@ namespace omenary::general {
 
 namespace {
 
-bool IsItem(const std::vector<std::string>& items, const std::string& text) {
-    return std::find(items.begin(), items.end(), text) != items.end();
-}
-
 // The directions from the given one down to the act.
 std::span<const Aspect> FromDown(Aspect first) {
     return std::span<const Aspect>(kAspects).subspan(static_cast<std::size_t>(first));
@@ -69,11 +65,11 @@ void SpeedButtonDeffClick(GeneralValues& values, Aspect aspect) {
 }
 
 Leave ComboBoxperson1Exit(const GeneralValues& values) {
-    return IsItem(Person1Items(), values.ComboBoxperson1) ? Leave::Accepted : Leave::Refused;
+    return IsListItem(Person1Items(), values.ComboBoxperson1) ? Leave::Accepted : Leave::Refused;
 }
 
 Leave ComboBoxperson2Exit(const GeneralValues& values) {
-    return IsItem(Person2Items(), values.ComboBoxperson2) ? Leave::Accepted : Leave::Refused;
+    return IsListItem(Person2Items(), values.ComboBoxperson2) ? Leave::Accepted : Leave::Refused;
 }
 
 bool YearHasCodes(const std::string& beYear) {
@@ -88,7 +84,7 @@ void DeriveYearOfWorkValues(GeneralValues& values) {
 }
 
 Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems) {
-    if (!IsItem(yearItems, values.ComboBoxBudhaYearProcess) || !YearHasCodes(values.ComboBoxBudhaYearProcess))
+    if (!IsListItem(yearItems, values.ComboBoxBudhaYearProcess) || !YearHasCodes(values.ComboBoxBudhaYearProcess))
         return Leave::Refused;
     DeriveYearOfWorkValues(values);
     for (const Aspect aspect : kAspects)

@@ -11,8 +11,6 @@
 
 namespace omenary::general {
 
-using omenary::Leave;
-
 // Judges one direction against the year of the work from its accepted degree.
 void EvaluateAspect(GeneralValues& values, Aspect aspect);
 

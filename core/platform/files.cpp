@@ -7,17 +7,33 @@
 
 namespace omenary::platform {
 
+namespace {
+
+bool IsKind(const std::filesystem::file_status& status, EntryKind kind) {
+    switch (kind) {
+        case EntryKind::File:
+            return std::filesystem::is_regular_file(status);
+        case EntryKind::Folder:
+            return std::filesystem::is_directory(status);
+        case EntryKind::Any:
+            break;
+    }
+    return std::filesystem::exists(status);
+}
+
+}  // namespace
+
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
-                                                      std::string_view name) {
+                                                      std::string_view name, EntryKind kind) {
     if (name.empty() || name.find('/') != std::string_view::npos) return std::nullopt;
     std::error_code error;
     const std::filesystem::path exact = folder / std::filesystem::path(std::string(name));
-    if (std::filesystem::is_regular_file(exact, error)) return exact;
+    if (IsKind(std::filesystem::status(exact, error), kind)) return exact;
     std::filesystem::directory_iterator entries(folder, error);
     if (error) return std::nullopt;
     for (const auto& entry : entries) {
         if (!EqualsIgnoreCaseAscii(entry.path().filename().string(), name)) continue;
-        if (entry.is_regular_file(error)) return entry.path();
+        if (IsKind(entry.status(error), kind)) return entry.path();
     }
     return std::nullopt;
 }

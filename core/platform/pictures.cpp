@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -33,6 +32,11 @@ std::uint32_t Field(const std::array<unsigned char, 38>& bytes, std::size_t at, 
     return value;
 }
 
+// The size of a signed 32-bit header field (negative heights mean top-down rows), for every value.
+std::uint64_t Magnitude(std::uint32_t raw) {
+    return (raw & 0x80000000U) != 0 ? (std::uint64_t{1} << 32) - raw : raw;
+}
+
 }  // namespace
 
 bool BitmapDataComplete(const std::filesystem::path& file) {
@@ -52,8 +56,8 @@ bool BitmapDataComplete(const std::filesystem::path& file) {
         height = Field(header, 20, 2);
         bits = Field(header, 24, 2);
     } else {
-        width = static_cast<std::uint64_t>(std::abs(static_cast<std::int32_t>(Field(header, 18, 4))));
-        height = static_cast<std::uint64_t>(std::abs(static_cast<std::int32_t>(Field(header, 22, 4))));
+        width = Magnitude(Field(header, 18, 4));
+        height = Magnitude(Field(header, 22, 4));
         bits = Field(header, 28, 2);
         compression = Field(header, 30, 4);
         imageSize = Field(header, 34, 4);
@@ -61,8 +65,12 @@ bool BitmapDataComplete(const std::filesystem::path& file) {
     // Run-length and embedded-format data say their own length; plain and bit-field rows are padded
     // to four bytes.
     const bool plain = compression == 0 || compression == 3 || compression == 6;
-    const std::uint64_t dataSize = plain ? (width * bits + 31) / 32 * 4 * height : imageSize;
-    return dataStart + dataSize <= fileSize;
+    if (dataStart > fileSize) return false;
+    const std::uint64_t room = fileSize - dataStart;
+    if (!plain) return imageSize <= room;
+    // Rows times height is compared by division: the product of header fields can exceed 64 bits.
+    const std::uint64_t rowBytes = (width * bits + 31) / 32 * 4;
+    return rowBytes == 0 || height <= room / rowBytes;
 }
 
 }  // namespace omenary::platform

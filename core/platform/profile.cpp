@@ -1,15 +1,16 @@
 #include "core/platform/profile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "core/common/text.h"
 #include "core/common/text_lines.h"
+#include "core/platform/file_set.h"
 
 namespace omenary::platform {
 
@@ -27,13 +28,17 @@ std::string_view Trim(std::string_view text) {
 struct Lines {
     std::vector<std::string> lines;
     bool crlf = false;
+    bool byteOrderMark = false;  // a UTF-8 mark before the first line, kept for writing back
 };
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::optional<Lines> ReadLines(const std::filesystem::path& path) {
     const auto text = ReadFileBytes(path, ProfileFile::kMaxFileSize);
     if (!text || text->find('\0') != std::string::npos) return std::nullopt;
-    const TextLines split(*text);
     Lines result;
+    result.byteOrderMark = text->starts_with(kByteOrderMark);
+    const TextLines split(text->substr(result.byteOrderMark ? kByteOrderMark.size() : 0));
     result.crlf = text->find("\r\n") != std::string::npos;
     for (std::size_t i = 0; i < split.Count(); ++i)
         result.lines.emplace_back(split.Line(i));
@@ -93,9 +98,20 @@ std::string CutUtf8(std::string_view text, std::size_t max) {
     return std::string(text.substr(0, cut));
 }
 
-bool Fail(std::string* error, const std::string& what) {
-    if (error != nullptr) *error = what + ": " + std::strerror(errno);
+// A value in matching quotes reads without them, as profile files did on the original platform.
+std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool Fail(ProfileFile::WriteFailure* failure, ProfileFile::WriteFailure::Kind kind, int error = 0) {
+    if (failure != nullptr) *failure = {kind, error};
     return false;
+}
+
+bool FailWithErrno(ProfileFile::WriteFailure* failure) {
+    return Fail(failure, ProfileFile::WriteFailure::Kind::System, errno);
 }
 
 }  // namespace
@@ -108,21 +124,33 @@ std::string ProfileFile::Read(std::string_view section, std::string_view key) co
     const auto line = FindKey(file->lines, *found, key);
     if (!line) return {};
     const std::string& text = file->lines[*line];
-    return CutUtf8(Trim(std::string_view(text).substr(text.find('=') + 1)), kMaxValueLength);
+    return CutUtf8(Unquote(Trim(std::string_view(text).substr(text.find('=') + 1))), kMaxValueLength);
+}
+
+std::filesystem::path ProfileFile::Target() const {
+    return ResolveLinks(path_);
 }
 
 bool ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value,
-                        std::string* error) {
-    // A file that exists but cannot be read as settings is left alone rather than replaced by the
-    // one key: whatever it holds is not ours to lose.
-    std::error_code existsError;
-    const bool exists = std::filesystem::exists(path_, existsError);
-    auto read = ReadLines(path_);
-    if (exists && !read) {
-        if (error != nullptr)
-            *error = path_.string() + " cannot be read as a settings file; it was left unchanged";
-        return false;
+                        WriteFailure* failure) {
+    using Kind = WriteFailure::Kind;
+    const std::filesystem::path target = Target();
+    struct stat status {};
+    const bool exists = ::stat(target.c_str(), &status) == 0;
+    if (!exists && errno != ENOENT) return FailWithErrno(failure);
+    if (exists) {
+        if (S_ISDIR(status.st_mode)) return Fail(failure, Kind::System, EISDIR);
+        if (!S_ISREG(status.st_mode)) return Fail(failure, Kind::System, EINVAL);
+        // The owner's write bit is the read-only mark even for an administrator, who may write anyway.
+        if ((status.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return Fail(failure, Kind::ReadOnly);
+        if (::access(target.c_str(), R_OK) != 0) return FailWithErrno(failure);
     }
+    const auto read = ReadLines(target);
+    // A file that exists but is not a settings file is left alone rather than replaced by the one
+    // key: whatever it holds is not ours to lose.
+    if (exists && !read) return Fail(failure, Kind::NotSettings);
+
     Lines file = read.value_or(Lines{});
     const std::string entry = std::string(key) + "=" + std::string(value);
     if (const auto found = FindSection(file.lines, section)) {
@@ -143,27 +171,15 @@ bool ProfileFile::Write(std::string_view section, std::string_view key, std::str
         file.lines.push_back(entry);
     }
 
-    std::string content;
+    std::string content(file.byteOrderMark ? kByteOrderMark : "");
     for (const std::string& line : file.lines)
         content.append(line).append(file.crlf ? "\r\n" : "\n");
 
-    const std::filesystem::path temporary = path_.string() + ".tmp" + std::to_string(::getpid());
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (out == nullptr) return Fail(error, "cannot create " + temporary.string());
-    const bool written = std::fwrite(content.data(), 1, content.size(), out) == content.size() &&
-                         std::fflush(out) == 0 && ::fsync(::fileno(out)) == 0;
-    const int savedErrno = errno;
-    if (std::fclose(out) != 0 || !written) {
-        errno = written ? errno : savedErrno;
-        std::remove(temporary.c_str());
-        return Fail(error, "cannot write " + temporary.string());
-    }
-    if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
-        const int renameErrno = errno;
-        std::remove(temporary.c_str());
-        errno = renameErrno;
-        return Fail(error, "cannot replace " + path_.string());
-    }
+    // The replaced file keeps who may read it: a private settings file stays private.
+    if (const auto failed = WriteFileSet({
+            {target, content}
+    }))
+        return Fail(failure, Kind::System, failed->error);
     return true;
 }
 

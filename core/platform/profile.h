@@ -19,15 +19,30 @@ class ProfileFile {
 
     const std::filesystem::path& Path() const { return path_; }
 
+    // Why a write did not happen.
+    struct WriteFailure {
+        enum class Kind {
+            NotSettings,  // the file is binary or too large: it is not ours to overwrite
+            ReadOnly,     // the file may not be changed
+            System,       // the system refused; `error` holds its errno
+        };
+        Kind kind = Kind::System;
+        int error = 0;
+    };
+
     // The value of the key, or empty text when the file, the section or the key is missing, or the
-    // file cannot be read, is binary or is too large.
+    // file cannot be read, is binary or is too large. A value in quotes reads without them.
     std::string Read(std::string_view section, std::string_view key) const;
 
     // Sets the key, creating file, section and key as needed. The new content goes to a temporary
     // file that replaces the old one in a single rename, so a failed or interrupted write leaves the
-    // previous file whole. On failure returns false and describes the reason in *error.
+    // previous file whole. A symbolic link is written through: the file it points to is replaced,
+    // keeping its permissions. On failure returns false and says why in *failure.
     bool Write(std::string_view section, std::string_view key, std::string_view value,
-               std::string* error = nullptr);
+               WriteFailure* failure = nullptr);
+
+    // The file a write replaces: the path itself, or where its symbolic links lead.
+    std::filesystem::path Target() const;
 
   private:
     std::filesystem::path path_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/common/text.h"
+
 namespace omenary::report {
 
 namespace {
@@ -32,6 +34,15 @@ std::string PictureNotLoadedMessage(std::string_view file, platform::PictureStat
     if (status == platform::PictureStatus::Missing)
         return "ไม่พบไฟล์รูปภาพ " + quoted + " ในโฟลเดอร์ " + folder.string();
     return "เปิดไฟล์รูปภาพ " + quoted + " ไม่ได้ ไฟล์เสียหรือไม่ใช่รูปภาพ";
+}
+
+bool PictureLoadsOrReport(const platform::PictureFiles& pictures, platform::Messages& messages,
+                          std::string_view file) {
+    const platform::PictureLookup found = pictures.Load(file);
+    if (found.status == platform::PictureStatus::Loaded) return true;
+    messages.Show(platform::MessageIcon::Error,
+                  PictureNotLoadedMessage(file, found.status, pictures.Folder()));
+    return false;
 }
 
 PictureNotLoaded::PictureNotLoaded(std::string file, platform::PictureStatus status,
@@ -143,6 +154,11 @@ Box Page::FinalBox(const Element& element, const TextMetrics& metrics) const {
         box.height = picture->bitmapHeight;
     }
     return box;
+}
+
+std::string DateLine(const platform::Date& today) {
+    return "วันที่ " + TwoDigits(today.day) + "/" + TwoDigits(today.month) + "/" +
+           std::to_string(platform::BuddhistEraYear(today.year));
 }
 
 bool FillOrReport(platform::Messages& messages, const std::function<void()>& fill) {

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/platform/pictures.h"
 
@@ -131,6 +132,11 @@ class PictureNotLoaded : public std::runtime_error {
 std::string PictureNotLoadedMessage(std::string_view file, platform::PictureStatus status,
                                     const std::filesystem::path& folder);
 
+// A picture a tab shows: true when the file loads; otherwise its message is shown as an error and the
+// event that asked for it stops.
+bool PictureLoadsOrReport(const platform::PictureFiles& pictures, platform::Messages& messages,
+                          std::string_view file);
+
 // How large an autosize caption is drawn; the renderer's font measurement, so that the boxes the
 // page reports are the boxes that are drawn.
 class TextMetrics {
@@ -203,6 +209,9 @@ class Page {
     std::vector<Element> elements_;
     std::unordered_map<std::string, std::size_t> index_;
 };
+
+// The date line of a page, "วันที่ 05/03/2567": today with its year as a BE year.
+std::string DateLine(const platform::Date& today);
 
 // Runs a fill; a picture that cannot be loaded stops it and is reported once as an error message.
 // True when the fill ran to its end, so that the caller previews or prints only then.

@@ -1,30 +1,18 @@
 #include "core/shell/omenary.h"
 
-#include <system_error>
-
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
 #include "core/general/tab_handlers.h"
+#include "core/marriage/tab_handlers.h"
 
 namespace omenary::shell {
 
-namespace fs = std::filesystem;
-
-void ForEachValue(const ShellValues& values,
-                  const std::function<void(std::string_view, const std::string&)>& visit) {
-    visit("LabelFirstStart", values.LabelFirstStart);
-    visit("labellandscape", values.labellandscape);
-    visit("Labelcenteronpage", values.Labelcenteronpage);
-    visit("ComboBoxYearBoy", values.ComboBoxYearBoy);
-    visit("ComboBoxYearGirl", values.ComboBoxYearGirl);
-    visit("LabelNotice1", values.LabelNotice1);
-    visit("LabelNotice2", values.LabelNotice2);
-    visit("LabelNotice3", values.LabelNotice3);
-}
-
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
-      settings_(environment_.windowsDirectory / kSettingsFileName, environment_.messages) {}
+      // Without a settings folder the program runs without settings: never into the data folder.
+      settings_(environment_.windowsDirectory.empty() ? std::filesystem::path()
+                                                      : environment_.windowsDirectory / kSettingsFileName,
+                environment_.messages) {}
 
 Activation Omenary::FormActivate() {
     settings_.Write("Application", "Run", "True");
@@ -51,19 +39,14 @@ Activation Omenary::FormActivate() {
         environment_.messages.Show(platform::MessageIcon::Error, kStartFailure);
         return Activation::StartFailed;
     }
-    SetFirstStartDefaults();
+    // A glyph picture that cannot be shown leaves the first start to run again at the next activation.
+    if (!SetFirstStartDefaults()) return Activation::Done;
     shell.LabelFirstStart = "No";
     return Activation::Done;
 }
 
 void Omenary::FormClose() {
-    const platform::ProfileFile sibling(environment_.windowsDirectory / kSiblingSettingsFileName);
-    if (const std::string folder = sibling.Read("DIR", "Current"); !folder.empty()) {
-        // Only the updater's own batch file, and only a file: never a folder of that name.
-        const fs::path batch = fs::path(folder) / kSiblingBatchFileName;
-        std::error_code error;
-        if (!fs::is_directory(batch, error)) fs::remove(batch, error);
-    }
+    extras::DeleteSiblingBatchFile(environment_.windowsDirectory);
     settings_.Write("Application", "Run", "False");
 }
 
@@ -84,16 +67,50 @@ bool Omenary::LoadCalendarIndex() {
     return true;
 }
 
-void Omenary::SetFirstStartDefaults() {
+bool Omenary::SetFirstStartDefaults() {
     const platform::Date today = environment_.clock.Today();
     const int year = platform::BuddhistEraYear(today.year);
     coin.ComboBoxYY = std::to_string(year);
     general.ComboBoxBudhaYearProcess = std::to_string(year);
-    shell.ComboBoxYearBoy = std::to_string(year - 30);
-    shell.ComboBoxYearGirl = std::to_string(year - 30);
+    marriage.ComboBoxYearBoy = std::to_string(year - 30);
+    marriage.ComboBoxYearGirl = std::to_string(year - 30);
+    // The year of the work is one update here, its codes and its evil codes together, so it comes
+    // before the glyphs and is complete even when a glyph stops the first start.
     general::DeriveYearOfWorkValues(general);
+    for (const marriage::Person person : {marriage::Person::Groom, marriage::Person::Bride})
+        if (!marriage::BirthYearUpdate(marriage, person, environment_.pictures, environment_.messages))
+            return false;
     coin.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
     coin.ComboBoxDD = TwoDigits(today.day);
+    return true;
+}
+
+void ForEachValue(const Omenary& logic, Tab tab,
+                  const std::function<void(std::string_view, const std::string&)>& visit) {
+    visit("LabelFirstStart", logic.shell.LabelFirstStart);
+    visit("labellandscape", logic.shell.labellandscape);
+    visit("Labelcenteronpage", logic.shell.Labelcenteronpage);
+    if (tab != Tab::Coin) {
+        visit("LabelCurrentDataCalendar", logic.coin.LabelCurrentDataCalendar);
+        visit("ComboBoxYY", logic.coin.ComboBoxYY);
+        visit("ComboBoxMM", logic.coin.ComboBoxMM);
+        visit("ComboBoxDD", logic.coin.ComboBoxDD);
+    }
+    visit("LabelNotice1", logic.shell.LabelNotice1);
+    visit("LabelNotice2", logic.shell.LabelNotice2);
+    visit("LabelNotice3", logic.shell.LabelNotice3);
+    if (tab != Tab::Marriage) marriage::ForEachInputText(logic.marriage, visit);
+    switch (tab) {
+        case Tab::General:
+            general::ForEachValue(logic.general, visit);
+            break;
+        case Tab::Marriage:
+            marriage::ForEachValue(logic.marriage, visit);
+            break;
+        case Tab::Coin:
+            coin::ForEachValue(logic.coin, visit);
+            break;
+    }
 }
 
 }  // namespace omenary::shell

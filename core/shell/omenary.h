@@ -12,16 +12,17 @@
 #include "core/calendar/index.h"
 #include "core/coin/coin_values.h"
 #include "core/coin/search.h"
+#include "core/extras/updater.h"
 #include "core/general/general_values.h"
+#include "core/marriage/marriage_values.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
+#include "core/platform/pictures.h"
 #include "core/platform/settings.h"
 
 namespace omenary::shell {
 
 inline constexpr std::string_view kSettingsFileName = "MorvitOmenary.ini";
-inline constexpr std::string_view kSiblingSettingsFileName = "morvit.ini";
-inline constexpr std::string_view kSiblingBatchFileName = "atmorvit.bat";
 inline constexpr std::string_view kStartFailure = "โปรแกรมไม่สามารถทำงานได้";
 inline constexpr std::string_view kNotice = "MORVIT - Omenary 2.88.0";
 
@@ -31,6 +32,8 @@ struct Environment {
     const platform::Clock& clock;
     std::filesystem::path workingDirectory;
     std::filesystem::path windowsDirectory;
+    // The glyph pictures the first start shows on the marriage tab.
+    const platform::PictureFiles& pictures;
 };
 
 struct ShellValues {
@@ -39,20 +42,13 @@ struct ShellValues {
     std::string Labelcenteronpage;
     // The calendar index, loaded at first start; its lines are `MemoHoroscopeINI`.
     std::optional<calendar::CalendarIndex> calendarIndex;
-    // The items of the four year lists, and the edit texts of the groom's and the bride's (the
-    // year of the work is the general tab's, the start year the coin tab's).
+    // The items of the four year lists (their edit texts are their tabs').
     std::vector<std::string> yearItems;
-    std::string ComboBoxYearBoy;
-    std::string ComboBoxYearGirl;
     // The notice labels at the bottom of tabs 1, 2 and 3.
     std::string LabelNotice1 = std::string(kNotice);
     std::string LabelNotice2;
     std::string LabelNotice3;
 };
-
-// Every value of the shell under its own name (for the CLI and the tests).
-void ForEachValue(const ShellValues& values,
-                  const std::function<void(std::string_view, const std::string&)>& visit);
 
 enum class Activation { Done, StartFailed };
 
@@ -62,7 +58,9 @@ class Omenary {
 
     ShellValues shell;
     general::GeneralValues general;
+    marriage::MarriageValues marriage;
     coin::CoinValues coin;
+    extras::UpdaterValues extras;
 
     // Every activation of the main window; the first one also starts the program up. StartFailed:
     // the start-up failure was shown and the window must close (the program then ends with status 1).
@@ -80,11 +78,21 @@ class Omenary {
 
   private:
     bool LoadCalendarIndex();
-    void SetFirstStartDefaults();
+    // False when a glyph picture could not be shown; the steps after it did not run.
+    bool SetFirstStartDefaults();
 
     Environment environment_;
     platform::Settings settings_;
     std::string startFailureReason_;
 };
+
+// The tabs that compute an omenary.
+enum class Tab { General, Marriage, Coin };
+
+// Every value a run of the tab reports, under its own name (for the CLI and the tests): the shell's
+// own values with the input texts the other tabs hold (the coin tab's start date and the calendar
+// file it loaded, the marriage tab's six lists), then every working value of the tab itself.
+void ForEachValue(const Omenary& logic, Tab tab,
+                  const std::function<void(std::string_view, const std::string&)>& visit);
 
 }  // namespace omenary::shell

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -16,7 +18,9 @@
 #include <QToolButton>
 
 #include "app/application.h"
+#include "core/extras/extra_tab.h"
 #include "core/platform/profile.h"
+#include "qt/platform/qt_messages.h"
 #include "tests/shell_fixture.h"
 
 namespace omenary::app {
@@ -31,7 +35,7 @@ class MainWindow : public omenary::testing::ShellFixture {
 
     // Starts the program and shows its window, active, as the desktop would.
     TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
-        window_ = std::make_unique<TFormomenary>(Start(today));
+        window_ = std::make_unique<TFormomenary>(Start(today), &desktop_);
         window_->AttachReportForms(forms_);
         CentreOnScreen(*window_);
         window_->show();
@@ -53,8 +57,8 @@ class MainWindow : public omenary::testing::ShellFixture {
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
     QComboBox* List(const char* name) { return Find<QComboBox>(name); }
 
-    // Clicks into the input, replaces its text by typing, and moves on with the tab key.
-    void TypeAndLeave(QWidget* input, const QString& text) {
+    // Clicks into the input and replaces its text by typing, without leaving it.
+    void Type(QWidget* input, const QString& text) {
         input->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         QLineEdit* edit = qobject_cast<QLineEdit*>(input);
@@ -68,6 +72,10 @@ class MainWindow : public omenary::testing::ShellFixture {
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
             }
         }
+    }
+    // Types and moves on with the tab key.
+    void TypeAndLeave(QWidget* input, const QString& text) {
+        Type(input, text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QApplication::processEvents();
         QApplication::processEvents();
@@ -82,6 +90,7 @@ class MainWindow : public omenary::testing::ShellFixture {
     }
 
     ReportForms forms_;
+    platform::RecordedShellOpen desktop_{false};  // a desktop without a handler for text files
     std::unique_ptr<TFormomenary> window_;
 };
 
@@ -222,14 +231,17 @@ TEST_F(MainWindow, CalculateOpensThePreviewOfTheFilledPage) {
     TypeAndLeave(Edit("Editaspectbackofhome"), "0");
     TypeAndLeave(List("ComboBoxperson1"), QStringLiteral("05 = มะโรง"));
     std::string shown;
-    QTimer::singleShot(0, [&shown] {
+    QString title;
+    QTimer::singleShot(0, [&shown, &title] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (dialog == nullptr) return;
         shown = dialog->metaObject()->className();
+        title = dialog->windowTitle();
         dialog->close();
     });
     Click("Buttoncalculateomenary");
     EXPECT_EQ(shown, "QPrintPreviewDialog");
+    EXPECT_EQ(title, "Page Preview");
     EXPECT_TRUE(messages_.Texts().empty());
     EXPECT_EQ(forms_.FormPrintOmenary.Caption("QRLabelperson1"), "มะโรง");
     EXPECT_EQ(forms_.FormPrintOmenary.PictureOf("QRImageCanuse1").file, "BS1.BMP");
@@ -262,6 +274,131 @@ TEST_F(MainWindow, AMissingIndexShowsTheMessageAndClosesTheWindow) {
     EXPECT_TRUE(window.StartFailed());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้"});
+}
+
+// What the user typed or chose and has not yet left stays in its input, whatever refreshes the
+// window meanwhile; leaving it afterwards takes exactly that text.
+TEST_F(MainWindow, WhatTheUserHasNotYetLeftSurvivesEverythingThatRefreshesTheWindow) {
+    Open();
+    QWidget other;
+    qt::QtMessages boxes;
+    boxes.SetParent(window_.get());
+    struct Disturbance {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Disturbance disturbances[] = {
+        {  "re-activation",
+         [&] {
+         other.show();
+         other.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         window_->activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+         }                                                                   },
+        {"step-size click", [&] { Click("SpeedButtonDeffaspectbackofhome"); }},
+        {    "message box",
+         [&] {
+         QTimer::singleShot(50, [] {
+         if (QWidget* box = QApplication::activeModalWidget()) box->close();
+         });
+         boxes.Show(platform::MessageIcon::Information, "ข้อความ");
+         // The desktop hands the activation back when the box closes.
+         window_->activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+         }                                                                   },
+    };
+    QLineEdit* back = Edit("Editaspectbackofhome");
+    QComboBox* person1 = List("ComboBoxperson1");
+    int degree = 100;
+    for (const Disturbance& d : disturbances) {
+        const QString typed = QString::number(++degree);
+        Type(back, typed);
+        d.act();
+        EXPECT_EQ(back->text(), typed) << d.name;
+        EXPECT_EQ(QApplication::focusWidget(), back) << d.name;
+
+        // A list item chosen from the drop-down.
+        person1->setFocus(Qt::MouseFocusReason);
+        person1->setCurrentIndex(0);
+        person1->showPopup();
+        QAbstractItemView* view = person1->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(4, 0)).center());
+        // The desktop gives the window back its activation when the drop-down closes.
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        ASSERT_EQ(QApplication::focusWidget(), person1) << d.name;
+        d.act();
+        EXPECT_EQ(person1->currentText().toStdString(), "05 = มะโรง") << d.name;
+        EXPECT_EQ(back->text(), typed) << d.name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(logic_->general.ComboBoxperson1, "05 = มะโรง") << d.name;
+        EXPECT_EQ(logic_->general.aspects[0].Editaspect, typed.toStdString()) << d.name;
+        TypeAndLeave(person1, QStringLiteral("01 = ชวด"));
+    }
+    EXPECT_EQ(Inputs(), (Texts{"103", "103", "103"}));
+}
+
+// Press and release of a touchpad tap can both arrive before the refused input has its focus back:
+// the events are sent in that order here, with no event processing between them.
+TEST_F(MainWindow, AClickWhileARefusedInputIsPendingDoesNothing) {
+    TFormomenary& window = Open();
+    QLineEdit* back = Edit("Editaspectbackofhome");
+    EXPECT_EQ(QApplication::focusWidget(), back);  // the first input has the focus at start
+    TypeAndLeave(back, "90");
+    Type(back, "999");
+    const Texts before = Inputs();
+    for (const char* button : {"Buttoncalculateomenary", "ButtonClose"}) {
+        auto* target = Find<QPushButton>(button);
+        QTest::mousePress(target, Qt::LeftButton);
+        QTest::mouseRelease(target, Qt::LeftButton);
+        EXPECT_TRUE(messages_.Texts().empty()) << button;  // a calculation would name a missing picture
+        EXPECT_TRUE(window.isVisible()) << button;
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), back) << button;
+        // A slower click, once the focus is back, is refused just the same.
+        Click(button);
+        EXPECT_TRUE(messages_.Texts().empty()) << button;
+        EXPECT_TRUE(window.isVisible()) << button;
+    }
+    EXPECT_EQ(Inputs(), before);
+    EXPECT_EQ(logic_->general.aspects[0].ComboBoxaspect, "90");
+    // Once the input holds an allowed degree, the same click calculates.
+    Type(back, "180");
+    Click("Buttoncalculateomenary");
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_NE(messages_.Texts()[0].find("logo.bmp"), std::string::npos);
+    EXPECT_EQ(logic_->general.aspects[0].ComboBoxaspect, "180");
+}
+
+TEST_F(MainWindow, TheExtraTabShowsThePrintingNotesAndSaysWhenANoteCannotBeOpened) {
+    Open();
+    const QStringList lines = Find<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 18);
+    for (std::size_t i = 0; i < extras::kMemo1.size(); ++i)
+        EXPECT_EQ(lines[static_cast<int>(i)].toStdString(), extras::kMemo1[i]) << i;
+    EXPECT_TRUE(lines[3].startsWith('\t'));
+    EXPECT_TRUE(Find<QPlainTextEdit>("Memo1")->isReadOnly());
+
+    Write(Working() / "omenary_version.TXT", "2.88.0");
+    window_->PageControlOmenary()->setCurrentIndex(3);
+    Click("BitBtnFile1");  // there, but the desktop has nothing to open it with
+    Click("BitBtnFile2");  // not there at all
+    ASSERT_EQ(desktop_.Opened().size(), 1u);
+    EXPECT_EQ(desktop_.Opened()[0], Working() / "omenary_version.TXT");
+    ASSERT_EQ(messages_.Entries().size(), 2u);
+    for (const auto& entry : messages_.Entries()) {
+        EXPECT_EQ(entry.text, "Falled to execute");
+        EXPECT_EQ(entry.icon, platform::MessageIcon::Error);
+    }
+}
+
+TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
+    Open();
+    // A display name would be appended to every window's caption by the desktop.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    EXPECT_EQ(QApplication::applicationName().toStdString(), "MORVIT - Omenary");
 }
 
 }  // namespace

@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/cli/run_cli.h"
-#include "tests/temp_folder.h"
+#include "tests/cli/command_test_support.h"
 
 namespace omenary::cli {
 namespace {
 
 namespace fs = std::filesystem;
 using omenary::testing::CliOutcome;
+using omenary::testing::ExpectRefused;
+using omenary::testing::Json;
 using omenary::testing::RunCliInProcess;
 using omenary::testing::RunCliProcess;
 
@@ -24,10 +25,6 @@ std::vector<std::string> Coin(std::vector<std::string> args) {
     args.insert(args.begin(), "coin");
     args.insert(args.end(), {"--today", "2004-01-05", "--data", kData});
     return args;
-}
-
-QJsonObject Json(const CliOutcome& run) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
 TEST(CoinCommand, PrintsEveryWorkingValueAndTheFilledEnvelope) {
@@ -107,15 +104,11 @@ TEST(CoinCommand, RefusedArgumentsNameTheArgumentAndPrintNothing) {
         {{"--stem", "1", "--branch", "1", "--start", "2547-01-05", "--portrait"},             "--portrait"},
     };
     for (const Case& c : cases)
-        omenary::testing::ExpectRefused(RunCliInProcess(Coin(c.args)), c.named);
+        ExpectRefused(RunCliInProcess(Coin(c.args)), c.named);
 }
 
-class CoinCommandFiles : public omenary::testing::TempFolderTest {
+class CoinCommandFiles : public omenary::testing::CommandFilesTest {
   protected:
-    // A working directory with the calendar index and every other shipped file but the one left out.
-    fs::path DataWithout(const std::string& missing) {
-        return omenary::testing::CopyShippedData(root_ / "data", {missing});
-    }
     CliOutcome RunWith(const fs::path& data, const std::string& options) {
         return RunCliProcess("coin --stem 10 --branch 12 --start 2547-01-05 --today 2004-01-05 --data " +
                              data.string() + " " + options);

@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/cli/run_cli.h"
-#include "tests/temp_folder.h"
+#include "tests/cli/command_test_support.h"
 
 namespace omenary::cli {
 namespace {
 
 namespace fs = std::filesystem;
 using omenary::testing::CliOutcome;
+using omenary::testing::ExpectRefused;
+using omenary::testing::Json;
 using omenary::testing::RunCliInProcess;
 using omenary::testing::RunCliProcess;
 
@@ -24,10 +25,6 @@ std::vector<std::string> General(std::vector<std::string> args, bool withData = 
     args.insert(args.begin(), "general");
     if (withData) args.insert(args.end(), {"--data", kData});
     return args;
-}
-
-QJsonObject Json(const CliOutcome& run) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
 TEST(GeneralCommand, PrintsEveryWorkingValueAndEveryPageElement) {
@@ -101,16 +98,10 @@ TEST(GeneralCommand, RefusedArgumentsNameTheArgumentAndPrintNothing) {
         {      {"--back", "0", "--person1", "1", "--year", "2547", "--colour", "red"},          "--colour"},
     };
     for (const Case& c : cases)
-        omenary::testing::ExpectRefused(RunCliInProcess(General(c.args)), c.named);
+        ExpectRefused(RunCliInProcess(General(c.args)), c.named);
 }
 
-class GeneralCommandFiles : public omenary::testing::TempFolderTest {
-  protected:
-    // A working directory with the calendar index and every picture but the one left out.
-    fs::path DataWithout(const std::string& missing) {
-        return omenary::testing::CopyShippedData(root_ / "data", {missing, "Calendar1.TXT"});
-    }
-};
+using GeneralCommandFiles = omenary::testing::CommandFilesTest;
 
 TEST_F(GeneralCommandFiles, WritesThePageAsPdfAndPngInUnderHalfASecond) {
     const fs::path pdf = root_ / "out.pdf";

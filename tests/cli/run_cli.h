@@ -2,14 +2,12 @@
 // program the way scripts run it.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -50,26 +48,6 @@ inline CliOutcome RunCliProcess(const std::string& args) {
     outcome.err = text.str();
     std::filesystem::remove(errFile);
     return outcome;
-}
-
-// A refused run: status 2, standard error naming the argument and what is allowed, nothing on
-// standard output.
-inline void ExpectRefused(const CliOutcome& run, const std::string& named) {
-    EXPECT_EQ(run.status, 2) << named;
-    EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("allowed"), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty()) << named;
-}
-
-// A working directory made of the shipped data/ but the files left out.
-inline std::filesystem::path CopyShippedData(const std::filesystem::path& folder,
-                                             const std::set<std::string>& leftOut) {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    for (const auto& entry : std::filesystem::directory_iterator(OMENARY_DATA_DIR))
-        if (!leftOut.contains(entry.path().filename().string()))
-            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-    return folder;
 }
 
 }  // namespace omenary::testing

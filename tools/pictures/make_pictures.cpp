@@ -18,15 +18,18 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <numbers>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/astro/cycles.h"
+#include "core/marriage/marriage_page.h"
 
 namespace {
 
@@ -322,6 +325,24 @@ std::vector<Picture> AllPictures(const Fonts& fonts) {
         {"ok.BMP", 17 * kFine, 16 * kFine, [](QPainter& p, const QRectF& r) { Tick(p, r, true); }});
     pictures.push_back(
         {"no.BMP", 17 * kFine, 16 * kFine, [](QPainter& p, const QRectF& r) { Tick(p, r, false); }});
+    // The glyphs of the marriage page's virtue table, stretched into 17 × 16 cells: each stem and
+    // branch the table names, once.
+    std::vector<omenary::marriage::VirtueGlyph> virtues;
+    for (int m : omenary::marriage::kVirtueMonths)
+        virtues.push_back({false, m});
+    virtues.insert(virtues.end(), omenary::marriage::kTiangTek.begin(), omenary::marriage::kTiangTek.end());
+    virtues.insert(virtues.end(), omenary::marriage::kNguayTek.begin(), omenary::marriage::kNguayTek.end());
+    std::vector<std::string> drawn;
+    for (const omenary::marriage::VirtueGlyph glyph : virtues) {
+        const std::string file = omenary::marriage::VirtueGlyphPicture(glyph);
+        if (std::find(drawn.begin(), drawn.end(), file) != drawn.end()) continue;
+        drawn.push_back(file);
+        const auto& utf8 = glyph.stem ? kStemCharacters[static_cast<std::size_t>(glyph.code - 1)]
+                                      : kBranchCharacters[static_cast<std::size_t>(glyph.code - 1)];
+        const QString ch = QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size()));
+        pictures.push_back({QString::fromStdString(file), 17 * kFine, 16 * kFine,
+                            [=](QPainter& p, const QRectF& r) { Glyph(p, r, ch, cjk, kInk); }});
+    }
     // The marriage page's fixed check and cross marks take their bitmap's size.
     pictures.push_back({"check.bmp", 17, 17, [](QPainter& p, const QRectF& r) { Tick(p, r, true); }});
     pictures.push_back({"cross.bmp", 17, 17, [](QPainter& p, const QRectF& r) { Tick(p, r, false); }});

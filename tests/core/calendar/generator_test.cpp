@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <fstream>
 #include <set>
+#include <thread>
 
 #include "core/astro/cycles.h"
 #include "core/calendar/index.h"
@@ -204,20 +205,52 @@ TEST_F(OutputFolder, AFolderThatCannotBeMadeIsReportedByName) {
     EXPECT_NE(failure.find((root_ / "plain-file" / "data").string()), std::string::npos) << failure;
 }
 
-// A data file that cannot be written or put in place leaves no index naming it, and no temporary.
-TEST_F(OutputFolder, AFailureLeavesNoHalfWrittenOrTemporaryFile) {
-    fs::create_directory(root_ / ".Calendar1.TXT.partial");
-    std::ofstream(root_ / ".Calendar1.TXT.partial" / "keep") << "x";
+// A data file that cannot be put in place leaves no index naming it, and no temporary; an index that
+// cannot be replaced leaves the data files it names as they were.
+TEST_F(OutputFolder, AFailureLeavesTheFolderAsItWas) {
+    fs::create_directory(root_ / "Calendar1.TXT");
     std::string failure = WriteCalendarFiles(root_, files_);
     EXPECT_NE(failure.find((root_ / "Calendar1.TXT").string()), std::string::npos) << failure;
-    EXPECT_EQ(Names(root_), (std::set<std::string>{".Calendar1.TXT.partial"}));
-    fs::remove_all(root_ / ".Calendar1.TXT.partial");
-
-    fs::create_directory(root_ / "Calendar1.TXT");
-    std::ofstream(root_ / "Calendar1.TXT" / "keep") << "x";
-    failure = WriteCalendarFiles(root_, files_);
-    EXPECT_NE(failure.find((root_ / "Calendar1.TXT").string()), std::string::npos) << failure;
     EXPECT_EQ(Names(root_), (std::set<std::string>{"Calendar1.TXT"}));
+    fs::remove(root_ / "Calendar1.TXT");
+
+    ASSERT_EQ(WriteCalendarFiles(root_,
+                                 {
+                                     {"HOROSCOPE.INI", "old index"},
+                                     {"Calendar1.TXT",  "old days"}
+    }),
+              "");
+    const std::string immutable = "chattr +i " + (root_ / "HOROSCOPE.INI").string() + " 2>/dev/null";
+    if (std::system(immutable.c_str()) != 0) GTEST_SKIP() << "this file system cannot make a file immutable";
+    failure = WriteCalendarFiles(root_, files_);
+    std::system(("chattr -i " + (root_ / "HOROSCOPE.INI").string()).c_str());
+    EXPECT_NE(failure.find("HOROSCOPE.INI"), std::string::npos) << failure;
+    EXPECT_EQ(ReadFileBytes(root_ / "Calendar1.TXT", 100), "old days");
+    EXPECT_EQ(ReadFileBytes(root_ / "HOROSCOPE.INI", 100), "old index");
+    EXPECT_EQ(Names(root_), (std::set<std::string>{"HOROSCOPE.INI", "Calendar1.TXT"}));
+}
+
+// Two runs into one folder at once: afterwards the folder holds one run's files, never a mix.
+TEST_F(OutputFolder, RunsAtTheSameTimeNeverLeaveAMixedSet) {
+    const std::vector<CalendarFile> first = GenerateCalendar(2550, 2554, 2);
+    const std::vector<CalendarFile> second = GenerateCalendar(2614, 2620, 3);
+    ASSERT_EQ(first.size(), second.size());
+    const auto holds = [this](const std::vector<CalendarFile>& set) {
+        for (const CalendarFile& file : set)
+            if (ReadFileBytes(root_ / file.name, 1 << 20) != file.bytes) return false;
+        return true;
+    };
+    for (int round = 0; round < 25; ++round) {
+        std::string failureA, failureB;
+        std::thread a([&] { failureA = WriteCalendarFiles(root_, first); });
+        std::thread b([&] { failureB = WriteCalendarFiles(root_, second); });
+        a.join();
+        b.join();
+        ASSERT_EQ(failureA, "");
+        ASSERT_EQ(failureB, "");
+        ASSERT_TRUE(holds(first) || holds(second)) << "round " << round;
+        ASSERT_EQ(Names(root_).size(), first.size());
+    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 using omenary::testing::FakePictures;
 
-class RecordingView final : public CalculationView {
+class RecordingView final : public report::CalculationView {
   public:
     void ShowHourglass() override { events.push_back("hourglass"); }
     void RestoreCursor() override { events.push_back("cursor"); }
@@ -286,9 +286,9 @@ TEST_F(Fill, OnlyTheFirstStatusInThePrecedenceIsPrinted) {
 }
 
 TEST_F(Fill, TheDateLineCountsBuddhistEraYearsFromEitherCalendar) {
-    EXPECT_EQ(DateLine({2024, 3, 5}), "วันที่ 05/03/2567");
-    EXPECT_EQ(DateLine({2567, 3, 5}), "วันที่ 05/03/2567");
-    EXPECT_EQ(DateLine({2004, 12, 31}), "วันที่ 31/12/2547");
+    EXPECT_EQ(report::DateLine({2024, 3, 5}), "วันที่ 05/03/2567");
+    EXPECT_EQ(report::DateLine({2567, 3, 5}), "วันที่ 05/03/2567");
+    EXPECT_EQ(report::DateLine({2004, 12, 31}), "วันที่ 31/12/2547");
 }
 
 TEST_F(Fill, PersonRowsPrintBareNamesAndStarsFollowTheTreasuryBranches) {

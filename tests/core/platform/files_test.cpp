@@ -37,10 +37,13 @@ TEST_F(TempFolder, ExactNameWinsOverOtherSpellings) {
 TEST_F(TempFolder, MissingFoldersDirectoriesAndPathsFindNothing) {
     fs::create_directories(root_ / "BS1.BMP");
     EXPECT_FALSE(FindIgnoringCase(root_, "bs1.bmp"));
+    EXPECT_EQ(FindIgnoringCase(root_, "bs1.bmp", EntryKind::Folder), root_ / "BS1.BMP");
+    EXPECT_EQ(FindIgnoringCase(root_, "bs1.bmp", EntryKind::Any), root_ / "BS1.BMP");
     EXPECT_FALSE(FindIgnoringCase(root_, "N1.BMP"));
     EXPECT_FALSE(FindIgnoringCase(root_ / "absent", "N1.BMP"));
     EXPECT_FALSE(FindIgnoringCase(root_, ""));
     Touch("N1.BMP");
+    EXPECT_FALSE(FindIgnoringCase(root_, "n1.bmp", EntryKind::Folder));
     EXPECT_FALSE(FindIgnoringCase(root_.parent_path(), root_.filename().string() + "/N1.BMP"));
 }
 

@@ -93,6 +93,24 @@ TEST_F(PictureFolder, ABitmapIsCompleteOnlyWhenItsPixelDataIsAllThere) {
         bytes.resize(bytes.size() - c.cut);
         EXPECT_EQ(BitmapDataComplete(Write(c.name, bytes)), c.complete) << c.name;
     }
+    // Header sizes at the edges of 32 bits: no arithmetic on them may overflow or claim completeness.
+    const struct {
+        std::uint32_t width, height;
+        bool complete;
+    } extremes[] = {
+        {0x80000000U,           1, false},
+        {          1, 0x80000000U, false},
+        {0xFFFFFFFFU, 0x7FFFFFFFU, false},
+        {0xFFFFFFFFU,           1,  true}, // width -1: one pixel, whose row is there
+        {          0,           0,  true},
+    };
+    for (const auto& e : extremes) {
+        std::vector<unsigned char> bytes = Bitmap(1, 1, 24);
+        Put(bytes, 18, e.width, 4);
+        Put(bytes, 22, e.height, 4);
+        EXPECT_EQ(BitmapDataComplete(Write("extreme.bmp", bytes)), e.complete)
+            << e.width << " x " << e.height;
+    }
     // Not a bitmap at all, or too short to say: left to the decoder.
     EXPECT_TRUE(BitmapDataComplete(Write("text.bmp", {'h', 'e', 'l', 'l', 'o'})));
     EXPECT_FALSE(BitmapDataComplete(Write("stub.bmp", {'B', 'M', 0, 0})));

@@ -28,7 +28,8 @@ class ProfileTest : public omenary::testing::TempFolderTest {
 
 TEST_F(ProfileTest, ReadsSectionsAndKeysIgnoringCase) {
     Put("; comment\r\n[options]\r\n landscape = True "
-        "\r\nCenterOnPage=False\r\n[DIR]\r\nCurrent=/home/x/data\r\n");
+        "\r\nCenterOnPage=False\r\n[DIR]\r\nCurrent=/home/x/data\r\n"
+        "[Quoted]\r\nDouble=\"True\"\r\nSingle='True'\r\nOdd=\"True\r\n");
     const ProfileFile profile(path_);
     struct Case {
         const char* section;
@@ -42,6 +43,9 @@ TEST_F(ProfileTest, ReadsSectionsAndKeysIgnoringCase) {
         {    "Options",      "Current",             ""},
         {"Application",          "Run",             ""},
         {    "Options",     "Landscap",             ""},
+        {     "Quoted",       "Double",         "True"},
+        {     "Quoted",       "Single",         "True"},
+        {     "Quoted",          "Odd",       "\"True"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(profile.Read(c.section, c.key), c.value) << c.section << "/" << c.key;
@@ -95,9 +99,9 @@ TEST_F(ProfileTest, UnusableFilesReadAsEmptyAndAreNeverOverwritten) {
         Put(c.content);
         ProfileFile profile(path_);
         EXPECT_EQ(profile.Read("Options", "Landscape"), "") << c.name;
-        std::string error;
-        EXPECT_FALSE(profile.Write("Application", "Run", "True", &error)) << c.name;
-        EXPECT_NE(error.find("MorvitOmenary.ini"), std::string::npos) << c.name;
+        ProfileFile::WriteFailure failure;
+        EXPECT_FALSE(profile.Write("Application", "Run", "True", &failure)) << c.name;
+        EXPECT_EQ(failure.kind, ProfileFile::WriteFailure::Kind::NotSettings) << c.name;
         EXPECT_EQ(Content(), c.content) << c.name;
         EXPECT_EQ(FilesInFolder(), 1u) << c.name;
     }
@@ -105,13 +109,14 @@ TEST_F(ProfileTest, UnusableFilesReadAsEmptyAndAreNeverOverwritten) {
 
 TEST_F(ProfileTest, AWriteThatCannotHappenSaysWhyAndLeavesNothingBehind) {
     ProfileFile inMissingFolder(root_ / "absent" / "MorvitOmenary.ini");
-    std::string error;
-    EXPECT_FALSE(inMissingFolder.Write("Application", "Run", "True", &error));
-    EXPECT_NE(error.find("absent"), std::string::npos);
+    ProfileFile::WriteFailure failure;
+    EXPECT_FALSE(inMissingFolder.Write("Application", "Run", "True", &failure));
+    EXPECT_EQ(failure.error, ENOENT);
 
     fs::create_directories(path_);  // a folder where the file should be
     ProfileFile onAFolder(path_);
-    EXPECT_FALSE(onAFolder.Write("Application", "Run", "True", &error));
+    EXPECT_FALSE(onAFolder.Write("Application", "Run", "True", &failure));
+    EXPECT_EQ(failure.error, EISDIR);
     EXPECT_TRUE(fs::is_directory(path_));
     EXPECT_EQ(FilesInFolder(), 1u);
 }

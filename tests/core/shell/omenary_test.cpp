@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 #include "core/platform/profile.h"
 #include "tests/shell_fixture.h"
 
@@ -99,8 +101,8 @@ TEST_F(Shell, BuddhistAndGregorianSystemDatesGiveTheSameDefaults) {
         ASSERT_EQ(logic.FormActivate(), Activation::Done);
         EXPECT_EQ(logic.coin.ComboBoxYY, "2547");
         EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2547");
-        EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2517");
-        EXPECT_EQ(logic.shell.ComboBoxYearGirl, "2517");
+        EXPECT_EQ(logic.marriage.ComboBoxYearBoy, "2517");
+        EXPECT_EQ(logic.marriage.ComboBoxYearGirl, "2517");
         EXPECT_EQ(logic.coin.ComboBoxMM, "03 = มีนาคม");
         EXPECT_EQ(logic.coin.ComboBoxDD, "15");
         const astro::YearOfWork& year = logic.general.year;
@@ -115,6 +117,50 @@ TEST_F(Shell, BuddhistAndGregorianSystemDatesGiveTheSameDefaults) {
     }
 }
 
+TEST_F(Shell, FirstStartShowsTheGlyphsOfGroomAndBride) {
+    Omenary& logic = Start({2004, 3, 15});
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    const marriage::MarriageValues& m = logic.marriage;
+    // BE 2517: stem 1, branch 3, for both.
+    for (const auto& [stem, branch, stemPicture, branchPicture, name] : {
+             std::tuple{ m.ComboBoxYearBoy1,  m.ComboBoxYearBoy2,  m.ImageYearBoy1,  m.Imageyearboy2,
+                        m.LabelnameYearBoy },
+             std::tuple{m.ComboBoxYearGirl1, m.ComboBoxYearGirl2, m.Imageyeargirl1, m.Imageyeargirl2,
+                        m.Labelnameyeargirl}
+    }) {
+        EXPECT_EQ(stem, "1");
+        EXPECT_EQ(branch, "3");
+        EXPECT_EQ(stemPicture, "OS1.bmp");
+        EXPECT_EQ(branchPicture, "BS3.bmp");
+        EXPECT_EQ(name, "ขาล");
+    }
+    EXPECT_EQ(m.ImageYearBoy1Hint, "1");
+    EXPECT_EQ(m.Imageyeargirl2Hint, "3");
+}
+
+TEST_F(Shell, AMissingGlyphStopsTheFirstStartWhichRunsAgainAtTheNextActivation) {
+    pictures_.SetMissing({"BS3.bmp"});
+    Omenary& logic = Start({2004, 3, 15});
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_NE(messages_.Texts()[0].find("\"BS3.bmp\""), std::string::npos);
+    EXPECT_EQ(logic.shell.LabelFirstStart, "Yes");
+    // The groom's codes stay set, his branch picture and the bride were never reached, nor the coin date.
+    EXPECT_EQ(logic.marriage.ComboBoxYearBoy2, "3");
+    EXPECT_EQ(logic.marriage.ImageYearBoy1, "OS1.bmp");
+    EXPECT_EQ(logic.marriage.Imageyearboy2, "");
+    EXPECT_EQ(logic.marriage.LabelnameYearBoy, "ปีเกิด");
+    EXPECT_EQ(logic.marriage.ComboBoxYearGirl2, "1");
+    EXPECT_EQ(logic.coin.ComboBoxDD, coin::CoinValues().ComboBoxDD);
+
+    pictures_.SetMissing({});
+    ASSERT_EQ(logic.FormActivate(), Activation::Done);
+    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
+    EXPECT_EQ(logic.marriage.Imageyeargirl2, "BS3.bmp");
+    EXPECT_EQ(logic.coin.ComboBoxDD, "15");
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+}
+
 TEST_F(Shell, ACurrentYearOutsideTheListsIsStillWrittenButNeverJudgedWithoutCodes) {
     Write(Working() / "HOROSCOPE.INI",
           "[DATA CALENDAR]\r\n2400 -  2600   Calendar3.TXT\r\n[END OF DATA]\r\n");
@@ -123,7 +169,7 @@ TEST_F(Shell, ACurrentYearOutsideTheListsIsStillWrittenButNeverJudgedWithoutCode
     EXPECT_EQ(logic.shell.yearItems.back(), "2599");
     EXPECT_EQ(logic.coin.ComboBoxYY, "2643");
     EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2643");
-    EXPECT_EQ(logic.shell.ComboBoxYearBoy, "2613");
+    EXPECT_EQ(logic.marriage.ComboBoxYearBoy, "2613");
     EXPECT_EQ(logic.general.year.ComboBoxYearProcess, "วอก");
 
     Omenary& early = Start({1850, 1, 1});  // BE 2393: neither stem nor branch exists

@@ -1,0 +1,66 @@
+// The window's inputs: the core judges an input when the focus leaves it, a refused input gets the
+// focus back, and the values the core leaves are shown without ever overwriting what the user has
+// typed or chosen and not yet left. Every tab goes through this one place.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace omenary::app {
+
+class Inputs : public QObject {
+    Q_OBJECT
+
+  public:
+    // Takes the input's text into the working values and judges it; false when refused.
+    using LeaveHandler = std::function<bool()>;
+
+    enum class Click {
+        LeavesInput,  // a button that takes the focus: the input that had it is left first
+        KeepsFocus,   // a speed button: the focus stays where it is
+    };
+
+    // `refresh` shows the working values anew; it runs after every leave and every click.
+    Inputs(std::function<void()> refresh, QObject* parent) : QObject(parent), refresh_(std::move(refresh)) {}
+
+    void Watch(QWidget* input, LeaveHandler leave);
+
+    // Shows the core's value in an input only when the core changed it since it was last shown. An
+    // activation, a message box or a click that refreshes the window therefore never undoes what
+    // the user typed and has not yet left.
+    void Show(QLineEdit* edit, const std::string& value);
+    void Show(QComboBox* list, const std::string& value);
+
+    // Runs the click only when no refused input is waiting for the focus: a click that arrives while
+    // one is on its way back does nothing, however fast the press and release came.
+    void OnClick(QAbstractButton* button, Click kind, std::function<void()> click);
+
+    // Moves the focus into the input, leaving the one that had it; false when that one was refused.
+    bool MoveFocusTo(QWidget* input);
+
+    // True while a refused input is on its way back to the focus.
+    bool RefusalPending() const { return refocusing_ != nullptr; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool Leave(QWidget* input);
+    bool ShownChanged(QWidget* input, const QString& value);
+
+    std::function<void()> refresh_;
+    std::unordered_map<QWidget*, LeaveHandler> inputs_;
+    std::unordered_map<QWidget*, QString> shown_;
+    QWidget* refocusing_ = nullptr;
+};
+
+}  // namespace omenary::app

@@ -1,0 +1,25 @@
+#include "app/page_view.h"
+
+#include <QApplication>
+
+#include "qt/report/page_output.h"
+
+namespace omenary::app {
+
+void WindowPageView::ShowHourglass() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void WindowPageView::RestoreCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+void WindowPageView::Output(const report::Page& page, bool preview) {
+    if (preview) {
+        qt::PreviewPage(page, window_, QStringLiteral("Page Preview"));
+    } else {
+        qt::PrintPage(page, messages_, window_, QApplication::applicationName());
+    }
+}
+
+}  // namespace omenary::app

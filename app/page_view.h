@@ -1,0 +1,24 @@
+// How a tab's button shows its work on this desktop: the hourglass while it computes, then the
+// filled page in a preview or on the printer.
+#pragma once
+
+#include "core/platform/messages.h"
+#include "core/report/calculation_view.h"
+
+class QWidget;
+
+namespace omenary::app {
+
+class WindowPageView final : public report::CalculationView {
+  public:
+    WindowPageView(QWidget* window, platform::Messages& messages) : window_(window), messages_(messages) {}
+    void ShowHourglass() override;
+    void RestoreCursor() override;
+    void Output(const report::Page& page, bool preview) override;
+
+  private:
+    QWidget* window_;
+    platform::Messages& messages_;
+};
+
+}  // namespace omenary::app

@@ -1,0 +1,40 @@
+// What every tab of the main window shares: the program's logic, the window's inputs, the sheet it
+// builds its controls on and the report forms its buttons fill.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QWidget>
+
+#include "app/inputs.h"
+#include "app/report_forms.h"
+#include "core/shell/omenary.h"
+
+class QPushButton;
+
+namespace omenary::app {
+
+class Tab : public QObject {
+    Q_OBJECT
+
+  public:
+    Tab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet)
+        : QObject(sheet), logic_(logic), inputs_(inputs), sheet_(sheet) {}
+
+    // The report forms, created after the window.
+    void AttachReportForms(ReportForms& forms) { forms_ = &forms; }
+
+    // Shows the working values the core left; called after every event of the window.
+    virtual void ShowValues() {}
+
+  protected:
+    // The tab's "ออก" button: closes the main window like its close box.
+    QPushButton* BuildCloseButton(const char* name, QRect geometry);
+
+    shell::Omenary& logic_;
+    Inputs& inputs_;
+    QWidget* sheet_;
+    ReportForms* forms_ = nullptr;
+};
+
+}  // namespace omenary::app
