@@ -3,14 +3,15 @@
 #pragma once
 
 #include "core/general/general_page.h"
+#include "core/marriage/marriage_page.h"
 #include "core/report/page.h"
 
 namespace omenary::app {
 
 struct ReportForms {
     report::Page FormPrintOmenary = general::GeneralPage();
-    // The marriage page and the envelope get their layouts with their omenaries.
-    report::Page FormPrintMarryOmenary{718, 1047};
+    report::Page FormPrintMarryOmenary = marriage::MarriagePage();
+    // The envelope gets its layout with its omenary.
     report::Page FormPrintOmenaryCoin{718, 295};
 };
 
