@@ -147,6 +147,8 @@ void DrawBand(const report::Page& page, QPainter& painter) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // Glyphs and marks are line art: stored losslessly in a PDF, never as speckled JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QtTextMetrics metrics;
     QHash<QString, QImage> decoded;
     for (const report::Element& element : page.Elements()) {

@@ -226,6 +226,9 @@ TEST_F(Rendering, ThePdfIsOneA4PageAndIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(boxes, 1);
     EXPECT_NEAR(match.captured(1).toDouble(), 595.3, 0.5);
     EXPECT_NEAR(match.captured(2).toDouble(), 841.9, 0.5);
+    // Pictures are stored losslessly: no JPEG anywhere in the file.
+    EXPECT_TRUE(content.contains(QStringLiteral("/Subtype /Image")));
+    EXPECT_FALSE(content.contains(QStringLiteral("/DCTDecode")));
 
     const fs::path nowhere = root_ / "missing-folder" / "general.pdf";
     EXPECT_FALSE(WritePdf(FilledPage(), nowhere, &error));
