@@ -1,8 +1,12 @@
 #include "app/tab.h"
 
+#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "app/widgets.h"
+#include "core/platform/pictures.h"
+#include "qt/platform/picture_files.h"
 
 namespace omenary::app {
 
@@ -11,6 +15,16 @@ QPushButton* Tab::BuildCloseButton(const char* name, QRect geometry) {
     QWidget* window = sheet_->window();
     inputs_.OnClick(close, Inputs::Click::LeavesInput, [window] { window->close(); });
     return close;
+}
+
+void Tab::ShowPicture(QLabel* slot, const std::string& name) {
+    const auto [shown, first] = pictures_.try_emplace(slot, name);
+    if (!first && shown->second == name) return;
+    shown->second = name;
+    QPixmap pixmap;
+    if (const auto file = platform::FindPicture(logic_.Env().workingDirectory, name))
+        pixmap = QPixmap::fromImage(qt::DecodePicture(*file));
+    slot->setPixmap(pixmap);
 }
 
 }  // namespace omenary::app

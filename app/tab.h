@@ -6,10 +6,14 @@
 #include <QRect>
 #include <QWidget>
 
+#include <string>
+#include <unordered_map>
+
 #include "app/inputs.h"
 #include "app/report_forms.h"
 #include "core/shell/omenary.h"
 
+class QLabel;
 class QPushButton;
 
 namespace omenary::app {
@@ -31,10 +35,17 @@ class Tab : public QObject {
     // The tab's "ออก" button: closes the main window like its close box.
     QPushButton* BuildCloseButton(const char* name, QRect geometry);
 
+    // Shows the picture file the core named (looked up in the working directory ignoring letter
+    // case); a name not yet shown is loaded, an empty or missing one leaves the slot blank.
+    void ShowPicture(QLabel* slot, const std::string& name);
+
     shell::Omenary& logic_;
     Inputs& inputs_;
     QWidget* sheet_;
     ReportForms* forms_ = nullptr;
+
+  private:
+    std::unordered_map<QLabel*, std::string> pictures_;  // the name each slot shows
 };
 
 }  // namespace omenary::app

@@ -1,4 +1,7 @@
 // omenary-cli: computes omenaries and generates calendar data without a window.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +10,15 @@
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return omenary::cli::Run(args, std::cout, std::cerr);
+    int status = omenary::cli::Run(args, std::cout, std::cerr);
+    // A script must not take truncated output for success: what did not reach standard output is a
+    // failure of the run.
+    std::cout.flush();
+    errno = 0;
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::cerr << "omenary-cli: standard output could not be written"
+                  << (errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : std::string()) << "\n";
+        if (status == 0) status = 1;
+    }
+    return status;
 }

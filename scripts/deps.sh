@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the program need on Debian 12, skipping what is there.
+# Installs what building, running and testing the program need on Debian 12, skipping what is there;
+# extra package names may follow.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
     fonts-thai-tlwg fonts-dejavu-core
     xvfb xauth poppler-utils
 )
+# Callers name what only they need (the fuzzing build: clang and its fuzzer runtime).
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -20,8 +20,13 @@ class QtPictureFiles final : public platform::PictureFiles {
     std::filesystem::path folder_;
 };
 
-// The whole picture in the file; a null image when it is missing, unreadable, truncated or not a
-// picture at all.
+// Larger pictures are refused like corrupt ones: no slot can use them.
+inline constexpr int kMaxPictureSide = 1024;
+inline constexpr qint64 kMaxPictureBytes = 4 << 20;
+inline constexpr qsizetype kMaxCachedPictures = 512;
+
+// The whole picture in the file; a null image when it is missing, unreadable, truncated, too large
+// or not a picture at all. Each file is decoded once while it stays unchanged.
 QImage DecodePicture(const std::filesystem::path& file);
 
 }  // namespace omenary::qt

@@ -1,16 +1,17 @@
 #include "qt/report/renderer.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <variant>
 
+#include "core/platform/file_set.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
@@ -147,6 +148,8 @@ void DrawBand(const report::Page& page, QPainter& painter) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // Glyphs and marks are line art: stored losslessly in a PDF, never as speckled JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QtTextMetrics metrics;
     QHash<QString, QImage> decoded;
     for (const report::Element& element : page.Elements()) {
@@ -190,38 +193,63 @@ QImage RenderImage(const report::Page& page, int dpi) {
     return image;
 }
 
-bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error) {
-    QSaveFile out(ToQString(file.string()));
-    if (!out.open(QIODevice::WriteOnly)) {
-        if (error != nullptr) *error = FailureText(file, out.errorString());
-        return false;
-    }
-    {
-        QPdfWriter writer(&out);
-        writer.setCreator(QStringLiteral("MORVIT - Omenary"));
-        SetUpPagedDevice(page, writer);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            out.cancelWriting();
-            if (error != nullptr) *error = FailureText(file, QStringLiteral("cannot draw the PDF"));
+QByteArray PdfBytes(const report::Page& page) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    writer.setCreator(QStringLiteral("MORVIT - Omenary"));
+    SetUpPagedDevice(page, writer);
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    RenderOnPagedDevice(page, painter);
+    painter.end();
+    return bytes;
+}
+
+QByteArray PngBytes(const report::Page& page, int dpi) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    if (!RenderImage(page, dpi).save(&out, "PNG")) return {};
+    return bytes;
+}
+
+bool WritePageFiles(const report::Page& page, const std::optional<std::filesystem::path>& pdf,
+                    const std::optional<std::filesystem::path>& png, QString* error) {
+    std::vector<platform::FileContent> files;
+    for (const auto& [file, bytes] : {
+             std::pair{pdf, pdf ? PdfBytes(page) : QByteArray()                    },
+             std::pair{ png,                 png ? PngBytes(page,kPngDpi) : QByteArray()}
+    }) {
+        if (!file) continue;
+        if (bytes.isEmpty()) {
+            if (error != nullptr) *error = FailureText(*file, QStringLiteral("the page could not be drawn"));
             return false;
         }
-        RenderOnPagedDevice(page, painter);
-        painter.end();
+        files.push_back({*file, bytes.toStdString()});
     }
-    if (!out.commit()) {
-        if (error != nullptr) *error = FailureText(file, out.errorString());
+    if (const auto failure = platform::WriteFileSet(files)) {
+        if (error != nullptr) *error = ToQString(failure->Text());
         return false;
     }
     return true;
 }
 
+bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error) {
+    return WritePageFiles(page, file, std::nullopt, error);
+}
+
 bool WritePng(const report::Page& page, const std::filesystem::path& file, QString* error, int dpi) {
-    const QImage image = RenderImage(page, dpi);
-    QSaveFile out(ToQString(file.string()));
-    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
-        if (error != nullptr) *error = FailureText(file, out.errorString());
-        out.cancelWriting();
+    const QByteArray bytes = PngBytes(page, dpi);
+    if (bytes.isEmpty()) {
+        if (error != nullptr) *error = FailureText(file, QStringLiteral("the page could not be drawn"));
+        return false;
+    }
+    if (const auto failure = platform::WriteFileSet({
+            {file, bytes.toStdString()}
+    })) {
+        if (error != nullptr) *error = ToQString(failure->Text());
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <optional>
 
 #include "core/report/page.h"
 
@@ -42,9 +43,16 @@ void RenderOnPagedDevice(const report::Page& page, QPainter& painter);
 // The whole sheet at the given resolution, white, with the band inside the margins.
 QImage RenderImage(const report::Page& page, int dpi);
 
-// Vector PDF and PNG files. A file is written whole or not at all: on failure the message names the
-// file and nothing is left behind.
+// The page as a vector PDF and as a PNG; empty when it could not be drawn.
 inline constexpr int kPngDpi = 150;
+QByteArray PdfBytes(const report::Page& page);
+QByteArray PngBytes(const report::Page& page, int dpi);
+
+// Vector PDF and PNG files, written as one set: both or neither, and every file that stood before
+// stays as it was when anything fails (the message names the file). A device or FIFO is written
+// into, never replaced.
+bool WritePageFiles(const report::Page& page, const std::optional<std::filesystem::path>& pdf,
+                    const std::optional<std::filesystem::path>& png, QString* error);
 bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error);
 bool WritePng(const report::Page& page, const std::filesystem::path& file, QString* error, int dpi = kPngDpi);
 

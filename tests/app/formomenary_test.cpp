@@ -19,6 +19,7 @@
 
 #include "app/application.h"
 #include "core/extras/extra_tab.h"
+#include "core/marriage/marriage_values.h"
 #include "core/platform/profile.h"
 #include "qt/platform/qt_messages.h"
 #include "tests/shell_fixture.h"
@@ -392,6 +393,42 @@ TEST_F(MainWindow, TheExtraTabShowsThePrintingNotesAndSaysWhenANoteCannotBeOpene
         EXPECT_EQ(entry.text, "Falled to execute");
         EXPECT_EQ(entry.icon, platform::MessageIcon::Error);
     }
+}
+
+// Years and parents chosen as a user does, then the page printed without a preview; with no printer
+// installed it lands as a PDF in the documents folder, and the message says where.
+TEST_F(MainWindow, TheMarriageTabPrintsTheFilledPage) {
+    for (const auto& entry : std::filesystem::directory_iterator(OMENARY_DATA_DIR))
+        if (QString::fromStdString(entry.path().extension().string()).toLower() == ".bmp")
+            std::filesystem::copy_file(entry.path(), Working() / entry.path().filename());
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", root_.c_str());
+    Open();
+    window_->PageControlOmenary()->setCurrentIndex(1);
+    EXPECT_EQ(List("ComboBoxYearBoy")->currentText(), "2517");  // this year less 30
+    TypeAndLeave(List("ComboBoxYearBoy"), "2467");
+    EXPECT_FALSE(Find<QLabel>("ImageYearBoy1")->pixmap().isNull());
+    EXPECT_EQ(Find<QLabel>("Imageyearboy2")->toolTip(), "1");
+    EXPECT_EQ(Find<QLabel>("LabelnameYearBoy")->text().toStdString(), "ชวด");
+    TypeAndLeave(List("ComboBoxYearGirl"), "2520");
+    TypeAndLeave(List("ComboBoxPorYearBoy"), QStringLiteral("05 = มะโรง"));
+    TypeAndLeave(List("ComboBoxMaYearGirl"), "5");
+    EXPECT_EQ(QApplication::focusWidget(), List("ComboBoxMaYearGirl"));  // not an item: refused
+    TypeAndLeave(List("ComboBoxMaYearGirl"), QStringLiteral("10 = ระกา"));
+    const marriage::MarriageValues& values = logic_->marriage;
+    EXPECT_EQ(values.ComboBoxYearBoy1 + "/" + values.ComboBoxYearBoy2, "1/1");
+    EXPECT_EQ(values.ComboBoxPorYearBoy2, "5");
+    EXPECT_EQ(values.ComboBoxMaYearGirl2, "10");
+
+    Find<QCheckBox>("CheckBoxPagePreview2")->click();
+    Click("ButtonCalcOmenaryMarry");
+    qputenv("HOME", home);
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_NE(messages_.Texts()[0].find(".pdf"), std::string::npos) << messages_.Texts()[0];
+    EXPECT_TRUE(std::filesystem::exists(root_ / "Documents"));
+    EXPECT_FALSE(std::filesystem::is_empty(root_ / "Documents"));
+    EXPECT_EQ(forms_.FormPrintMarryOmenary.Caption("QRLabelYearNow"), "2547");
+    EXPECT_NE(values.Labelusedraseeyam[0], "");
 }
 
 TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {

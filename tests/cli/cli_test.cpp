@@ -65,5 +65,19 @@ TEST(Cli, ProcessExitStatusAndStreams) {
     EXPECT_EQ(WEXITSTATUS(refused), kExitRefused);
 }
 
+// Output that never reached standard output is a failed run, whatever the command.
+TEST(CliProgram, AFullStandardOutputIsAFailure) {
+    const std::string data = std::string(" --data ") + OMENARY_DATA_DIR;
+    const std::string out = ::testing::TempDir() + "omenary-full-stdout";
+    for (const std::string& args : std::vector<std::string>{
+             "--help", "general --back 140 --person1 1 --year 2548 --today 2005-03-15" + data,
+             "calendar --from 2550 --to 2550 --out " + out}) {
+        const omenary::testing::CliOutcome outcome = omenary::testing::RunCliProcess(args + " >/dev/full");
+        EXPECT_EQ(outcome.status, 1) << args;
+        EXPECT_NE(outcome.err.find("standard output could not be written"), std::string::npos) << args;
+    }
+    std::filesystem::remove_all(out);
+}
+
 }  // namespace
 }  // namespace omenary::cli

@@ -68,6 +68,23 @@ TEST_F(QtPictures, ACorruptBitmapGivesItsMessage) {
 
 // Every picture the program names is shipped in data/, decodes, and has the size its slots expect:
 // stretched-only pictures in the proportions of their slot, sized-to-bitmap pictures at the slot's size.
+// A picture no slot can use is refused like a corrupt one, at once and without decoding it; an
+// unchanged file is decoded once, a changed one again.
+TEST_F(QtPictures, OversizedPicturesAreRefusedAndEachFileIsDecodedOnce) {
+    QImage huge(4000, 5000, QImage::Format_Mono);
+    huge.fill(0);
+    ASSERT_TRUE(huge.save(QString::fromStdString((root_ / "big.bmp").string()), "BMP"));
+    EXPECT_EQ(QtPictureFiles(root_).Load("big.bmp").status, PictureStatus::Undecodable);
+
+    const fs::path blank = root_ / "OS0.bmp";
+    const QImage first = DecodePicture(blank);
+    EXPECT_EQ(DecodePicture(blank).cacheKey(), first.cacheKey());
+    QImage wider(18, 17, QImage::Format_RGB32);
+    wider.fill(Qt::black);
+    ASSERT_TRUE(wider.save(QString::fromStdString(blank.string()), "BMP"));
+    EXPECT_EQ(DecodePicture(blank).width(), 18);
+}
+
 TEST(ShippedPictures, EveryNamedPictureIsThereAndFitsItsSlots) {
     const QtPictureFiles files(fs::path(OMENARY_DATA_DIR));
     struct Expect {

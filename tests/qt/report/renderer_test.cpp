@@ -4,11 +4,14 @@
 
 #include "tests/temp_folder.h"
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
+
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 #include "core/general/general_page.h"
 #include "qt/platform/fonts.h"
@@ -226,12 +229,35 @@ TEST_F(Rendering, ThePdfIsOneA4PageAndIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(boxes, 1);
     EXPECT_NEAR(match.captured(1).toDouble(), 595.3, 0.5);
     EXPECT_NEAR(match.captured(2).toDouble(), 841.9, 0.5);
+    // Pictures are stored losslessly: no JPEG anywhere in the file.
+    EXPECT_TRUE(content.contains(QStringLiteral("/Subtype /Image")));
+    EXPECT_FALSE(content.contains(QStringLiteral("/DCTDecode")));
 
     const fs::path nowhere = root_ / "missing-folder" / "general.pdf";
     EXPECT_FALSE(WritePdf(FilledPage(), nowhere, &error));
     EXPECT_TRUE(error.contains(QString::fromStdString(nowhere.string()))) << error.toStdString();
     EXPECT_FALSE(WritePng(FilledPage(), root_ / "missing-folder" / "general.png", &error));
     EXPECT_FALSE(fs::exists(root_ / "missing-folder"));
+}
+
+// The PDF and the PNG are one set: a PNG that cannot be written leaves the PDF that stood before as it
+// was; a FIFO at an output path stays a FIFO and its reader gets the page.
+TEST_F(Rendering, TheOutputsAreWrittenAsOneSetAndASpecialFileIsWrittenInto) {
+    Write(root_ / "keep.pdf", "old");
+    QString error;
+    EXPECT_FALSE(WritePageFiles(FilledPage(), root_ / "keep.pdf", root_ / "no" / "x.png", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("x.png"))) << error.toStdString();
+    EXPECT_EQ(Read(root_ / "keep.pdf"), "old");
+
+    const fs::path fifo = root_ / "page.png";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Read(fifo); });
+    EXPECT_TRUE(WritePageFiles(FilledPage(), root_ / "keep.pdf", fifo, &error)) << error.toStdString();
+    reader.join();
+    EXPECT_TRUE(received.starts_with("\x89PNG"));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(Read(root_ / "keep.pdf").starts_with("%PDF-"));
 }
 
 TEST_F(Rendering, ThePngFileIs150DotsPerInch) {
