@@ -1,5 +1,6 @@
 #include "app/tab.h"
 
+#include <QBitmap>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,13 +18,15 @@ QPushButton* Tab::BuildCloseButton(const char* name, QRect geometry) {
     return close;
 }
 
-void Tab::ShowPicture(QLabel* slot, const std::string& name) {
+void Tab::ShowPicture(QLabel* slot, const std::string& name, bool whiteIsTransparent) {
     const auto [shown, first] = pictures_.try_emplace(slot, name);
     if (!first && shown->second == name) return;
     shown->second = name;
     QPixmap pixmap;
-    if (const auto file = platform::FindPicture(logic_.Env().workingDirectory, name))
+    if (const auto file = platform::FindPicture(logic_.Env().workingDirectory, name)) {
         pixmap = QPixmap::fromImage(qt::DecodePicture(*file));
+        if (whiteIsTransparent && !pixmap.isNull()) pixmap.setMask(pixmap.createMaskFromColor(Qt::white));
+    }
     slot->setPixmap(pixmap);
 }
 

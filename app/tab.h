@@ -36,8 +36,9 @@ class Tab : public QObject {
     QPushButton* BuildCloseButton(const char* name, QRect geometry);
 
     // Shows the picture file the core named (looked up in the working directory ignoring letter
-    // case); a name not yet shown is loaded, an empty or missing one leaves the slot blank.
-    void ShowPicture(QLabel* slot, const std::string& name);
+    // case); a name not yet shown is loaded, an empty or missing one leaves the slot blank. Glyphs
+    // drawn on white show the panel behind them through the white.
+    void ShowPicture(QLabel* slot, const std::string& name, bool whiteIsTransparent = false);
 
     shell::Omenary& logic_;
     Inputs& inputs_;

@@ -431,6 +431,37 @@ TEST_F(MainWindow, TheMarriageTabPrintsTheFilledPage) {
     EXPECT_NE(values.Labelusedraseeyam[0], "");
 }
 
+// Stem and branch clicked as a user clicks them: an even pair finds its six moments from the start
+// date, an odd one beeps and clears them.
+TEST_F(MainWindow, TheCoinTabFindsTheMomentsOfAPairAndBeepsAtAnOddOne) {
+    std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / "Calendar1.TXT",
+                               Working() / "Calendar1.TXT");
+    Open({2547, 1, 5});
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    Click("SpeedButtonOn1");
+    Click("SpeedButtonBelow1");
+    EXPECT_TRUE(Find<QAbstractButton>("SpeedButtonOn1")->isChecked());
+    EXPECT_EQ(Find<QLabel>("LabelCoinDetail2")->text(), "2527");
+    EXPECT_EQ(Find<QLabel>("LabelCoinDetail3")->text(), "21");
+    EXPECT_TRUE(Find<QPushButton>("ButtonPrintOmenaryCoin")->isEnabled());
+    for (int n = 1; n <= 6; ++n) {
+        const std::string slot = std::to_string(n);
+        EXPECT_NE(Find<QLabel>(("LabelOmenaryCoin" + slot).c_str())->text().toStdString(), "วันที่") << n;
+        EXPECT_NE(Find<QLabel>(("LabelOmenaryTimeCoin" + slot).c_str())->text().toStdString(), "เวลา") << n;
+    }
+    EXPECT_EQ(messages_.Beeps(), 0);
+
+    Click("SpeedButtonBelow2");
+    EXPECT_EQ(messages_.Beeps(), 1);
+    EXPECT_TRUE(Find<QAbstractButton>("SpeedButtonBelow2")->isChecked());
+    EXPECT_FALSE(Find<QAbstractButton>("SpeedButtonBelow1")->isChecked());
+    EXPECT_EQ(Find<QLabel>("LabelCoinDetail2")->text(), "");
+    EXPECT_EQ(Find<QLabel>("LabelOmenaryCoin1")->text().toStdString(), "วันที่");
+    EXPECT_EQ(Find<QLabel>("LabelOmenaryTimeCoin6")->text().toStdString(), "เวลา");
+    EXPECT_FALSE(Find<QPushButton>("ButtonPrintOmenaryCoin")->isEnabled());
+    EXPECT_TRUE(messages_.Texts().empty());
+}
+
 TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
     Open();
     // A display name would be appended to every window's caption by the desktop.
