@@ -201,11 +201,8 @@ void CoinTab::BuildEnvelopeOptions() {
             ShowValues();
         });
     }
-    pagePreview_ = Make<QCheckBox>(sheet_, "CheckBoxPagePreview3", QStringLiteral("ภาพก่อนพิมพ์"));
-    pagePreview_->setText(QStringLiteral("Page Preview"));
-    pagePreview_->setGeometry(10, 351, 96, 17);
-    connect(pagePreview_, &QCheckBox::toggled, this,
-            [this](bool on) { logic_.coin.CheckBoxPagePreview3 = on; });
+    pagePreview_ =
+        BuildPagePreview("CheckBoxPagePreview3", QRect(10, 351, 96, 17), logic_.coin.CheckBoxPagePreview3);
     QToolButton* setup = MakeSpeedButton(sheet_, "SpeedButtonPrinterDialog", QStringLiteral("Setup"),
                                          QStringLiteral("Printer Setup"), QRect(1, 368, 62, 22));
     setup->setAutoRaise(true);

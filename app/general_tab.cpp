@@ -55,11 +55,8 @@ GeneralTab::GeneralTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : 
     BuildAspectRows(y);
     BuildPersonsAndYear(y);
 
-    pagePreview_ = Make<QCheckBox>(sheet_, "CheckBoxPagePreview1", QStringLiteral("ภาพก่อนพิมพ์"));
-    pagePreview_->setText(QStringLiteral("Page Preview"));
-    pagePreview_->setGeometry(6, y + 2, 96, 20);
-    connect(pagePreview_, &QCheckBox::toggled, this,
-            [this](bool on) { logic_.general.CheckBoxPagePreview1 = on; });
+    pagePreview_ = BuildPagePreview("CheckBoxPagePreview1", QRect(6, y + 2, 96, 20),
+                                    logic_.general.CheckBoxPagePreview1);
     calculate_ = MakeButton(sheet_, "Buttoncalculateomenary", QStringLiteral("คำนวณฤกษ์"),
                             QStringLiteral("Calculate"), QRect(104, y, 84, 26));
     inputs_.OnClick(calculate_, Inputs::Click::LeavesInput, [this] { ButtoncalculateomenaryClick(); });

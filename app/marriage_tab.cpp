@@ -86,11 +86,8 @@ QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QP
 MarriageTab::MarriageTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(logic, inputs, sheet) {
     BuildYears();
     BuildParents();
-    pagePreview_ = Make<QCheckBox>(sheet_, "CheckBoxPagePreview2", QStringLiteral("ภาพก่อนพิมพ์"));
-    pagePreview_->setText(QStringLiteral("Page Preview"));
-    pagePreview_->setGeometry(10, 351, 96, 20);
-    connect(pagePreview_, &QCheckBox::toggled, this,
-            [this](bool on) { logic_.marriage.CheckBoxPagePreview2 = on; });
+    pagePreview_ = BuildPagePreview("CheckBoxPagePreview2", QRect(10, 351, 96, 20),
+                                    logic_.marriage.CheckBoxPagePreview2);
     QPushButton* calculate = MakeButton(sheet_, "ButtonCalcOmenaryMarry", QStringLiteral("คำนวณฤกษ์"),
                                         QStringLiteral("Calculate"), QRect(109, 347, 75, 25));
     inputs_.OnClick(calculate, Inputs::Click::LeavesInput, [this] { ButtonCalcOmenaryMarryClick(); });

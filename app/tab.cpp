@@ -1,6 +1,7 @@
 #include "app/tab.h"
 
 #include <QBitmap>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -16,6 +17,14 @@ QPushButton* Tab::BuildCloseButton(const char* name, QRect geometry) {
     QWidget* window = sheet_->window();
     inputs_.OnClick(close, Inputs::Click::LeavesInput, [window] { window->close(); });
     return close;
+}
+
+QCheckBox* Tab::BuildPagePreview(const char* name, QRect geometry, bool& ticked) {
+    auto* box = Make<QCheckBox>(sheet_, name, QStringLiteral("ภาพก่อนพิมพ์"));
+    box->setText(QStringLiteral("Page Preview"));
+    box->setGeometry(geometry);
+    connect(box, &QCheckBox::toggled, this, [&ticked](bool on) { ticked = on; });
+    return box;
 }
 
 void Tab::ShowPicture(QLabel* slot, const std::string& name, bool whiteIsTransparent) {

@@ -13,6 +13,7 @@
 #include "app/report_forms.h"
 #include "core/shell/omenary.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +35,9 @@ class Tab : public QObject {
   protected:
     // The tab's "ออก" button: closes the main window like its close box.
     QPushButton* BuildCloseButton(const char* name, QRect geometry);
+
+    // The tab's "Page Preview" box: ticked, its button previews the page, else prints it.
+    QCheckBox* BuildPagePreview(const char* name, QRect geometry, bool& ticked);
 
     // Shows the picture file the core named (looked up in the working directory ignoring letter
     // case); a name not yet shown is loaded, an empty or missing one leaves the slot blank. Glyphs
