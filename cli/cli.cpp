@@ -10,6 +10,8 @@ namespace omenary::cli {
 
 namespace {
 
+constexpr std::string_view kVersion = OMENARY_VERSION;
+
 using Handler = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 struct Subcommand {
@@ -48,7 +50,8 @@ void PrintHelp(std::ostream& out) {
            "page: render a page as it stands before any fill.\n"
            "DEG is a degree as typed in the window (0 ... 359.9), N a branch code 1 ... 12, BE a Buddhist\n"
            "Era year from the calendar, DATE YYYY-MM-DD (the system date; default today).\n"
-           "Exit status: 0 success, 1 a file could not be read or written, 2 an argument was refused.\n";
+           "Exit status: 0 success, 1 a file could not be read or written, 2 an argument was refused.\n"
+           "--version prints the version.\n";
 }
 
 }  // namespace
@@ -60,6 +63,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
         PrintHelp(out);
+        return kExitOk;
+    }
+    if (args.front() == "--version") {
+        out << "omenary-cli " << kVersion << "\n";
         return kExitOk;
     }
     for (const Subcommand& command : kSubcommands) {

@@ -62,8 +62,23 @@ int Refuse(std::ostream& err, std::string_view command, std::string_view option,
     return kExitRefused;
 }
 
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// Qt looks for a runtime folder while it starts even where no display needs one (a root shell, a
+// cron job); that it defaults one is no concern of a command-line run, whose standard error is for
+// what went wrong.
+void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (defaultHandler != nullptr) defaultHandler(type, context, text);
+}
+
+}  // namespace
+
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (defaultHandler == nullptr) defaultHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "omenary-cli";
@@ -73,20 +88,23 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
     return application;
 }
 
+bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err) {
+    for (const std::string_view option : {"--data", "--pdf", "--png"}) {
+        if (given.Has(option) && given.Value(option).empty()) {
+            Refuse(err, command, option, "", option == "--data" ? "a folder" : "a file name");
+            return false;
+        }
+    }
+    return true;
+}
+
 bool WritePageFiles(const report::Page& page, std::string_view command,
                     const std::optional<std::filesystem::path>& pdf,
                     const std::optional<std::filesystem::path>& png, std::ostream& err) {
     QString error;
-    if (pdf && !qt::WritePdf(page, *pdf, &error)) {
-        err << "omenary-cli " << command << ": cannot write " << qt::ToStdString(error) << "\n";
-        return false;
-    }
-    if (png && !qt::WritePng(page, *png, &error)) {
-        err << "omenary-cli " << command << ": cannot write " << qt::ToStdString(error) << "\n";
-        if (pdf) std::filesystem::remove(*pdf);
-        return false;
-    }
-    return true;
+    if (qt::WritePageFiles(page, pdf, png, &error)) return true;
+    err << "omenary-cli " << command << ": " << qt::ToStdString(error) << "\n";
+    return false;
 }
 
 std::optional<std::string> BranchItemOf(const std::string& code, std::optional<std::string_view> noneItem) {
@@ -131,20 +149,11 @@ std::optional<RunOptions> ParseRunOptions(std::string_view command, const Argume
         return std::nullopt;
     }
     options.today = *today;
+    if (!RefuseEmptyNames(command, given, err)) return std::nullopt;
     options.data = given.Value("--data", ".");
     if (given.Has("--pdf")) options.pdf = given.Value("--pdf");
     if (given.Has("--png")) options.png = given.Value("--png");
     return options;
-}
-
-TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "omenary-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
 }
 
 ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
@@ -153,7 +162,9 @@ ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
       application_(EnsureGuiApplication()),
       clock_(options.today),
       pictures_(options.data),
-      logic_({messages_, clock_, options.data, settings_.Path(), pictures_}) {}
+      // A command-line run is a fresh program on a fresh system: its settings live in memory and
+      // the desktop program's settings are never touched.
+      logic_({messages_, clock_, options.data, {}, pictures_, true}) {}
 
 ProgramRun::~ProgramRun() = default;
 

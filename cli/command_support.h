@@ -55,8 +55,12 @@ int Refuse(std::ostream& err, std::string_view command, std::string_view option,
 // Null when one already exists.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 
-// Writes the page to the files asked for; on failure says which file on err, leaves no file behind
-// and returns false.
+// Empty names for the data folder or an output file are refused (status 2) in every command; false
+// then, with the refusal on err.
+bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err);
+
+// Writes the page to the files asked for, as one set; on failure says which file on err, leaves
+// every file that stood before as it was and returns false.
 bool WritePageFiles(const report::Page& page, std::string_view command,
                     const std::optional<std::filesystem::path>& pdf,
                     const std::optional<std::filesystem::path>& png, std::ostream& err);
@@ -90,20 +94,6 @@ struct RunOptions {
 // Nothing when --today is not a real date (refused on err).
 std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
                                           std::ostream& err);
-
-// A settings folder of its own for the run: a command-line run is a fresh program on a fresh
-// system, and never touches the desktop program's settings.
-class TemporaryFolder {
-  public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // The page's output is the files the command writes; nothing is shown or printed.
 class CommandLineView final : public report::CalculationView {
@@ -141,7 +131,6 @@ class ProgramRun {
     std::string command_;
     RunOptions options_;
     std::unique_ptr<QGuiApplication> application_;
-    TemporaryFolder settings_;
     platform::RecordedMessages messages_;
     platform::FixedClock clock_;
     qt::QtPictureFiles pictures_;

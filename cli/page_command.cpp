@@ -53,13 +53,7 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
                "general|marriage|coin, --data DIR, --pdf FILE, --png FILE");
         return std::nullopt;
     }
-    for (const char* option : {"--data", "--pdf", "--png"}) {
-        if (given->Has(option) && given->Value(option).empty()) {
-            Refuse(err, "page", option, "",
-                   std::string_view(option) == "--data" ? "a folder" : "a file name");
-            return std::nullopt;
-        }
-    }
+    if (!RefuseEmptyNames("page", *given, err)) return std::nullopt;
     PageArguments parsed;
     parsed.page = given->Words().empty() ? std::string{} : given->Words().front();
     parsed.data = given->Value("--data", ".");

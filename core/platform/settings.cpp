@@ -1,5 +1,6 @@
 #include "core/platform/settings.h"
 
+#include "core/common/text.h"
 #include "core/platform/file_set.h"
 
 #include <unistd.h>
@@ -54,7 +55,33 @@ std::string ReasonInThai(const ProfileFile::WriteFailure& failure) {
     }
 }
 
+namespace {
+
+std::pair<std::string, std::string> MemoryKey(std::string_view section, std::string_view key) {
+    return {ToLowerAscii(section), ToLowerAscii(key)};
+}
+
+}  // namespace
+
+Settings Settings::InMemory(Messages& messages) {
+    Settings settings({}, messages);
+    settings.memory_.emplace();
+    return settings;
+}
+
+std::string Settings::Read(std::string_view section, std::string_view key) const {
+    if (memory_) {
+        const auto found = memory_->find(MemoryKey(section, key));
+        return found == memory_->end() ? std::string() : found->second;
+    }
+    return file_.Path().empty() ? std::string() : file_.Read(section, key);
+}
+
 bool Settings::Write(std::string_view section, std::string_view key, std::string_view value) {
+    if (memory_) {
+        (*memory_)[MemoryKey(section, key)] = std::string(value);
+        return true;
+    }
     if (file_.Path().empty()) {
         ReportOnce("ไม่พบโฟลเดอร์สำหรับเก็บไฟล์ตั้งค่า (ตั้ง XDG_CONFIG_HOME หรือ HOME ให้ถูกต้อง)" + std::string(kGoesOn));
         return false;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,10 @@ class Settings {
   public:
     // An empty path: there is no folder for settings; the program runs without them.
     Settings(std::filesystem::path file, Messages& messages) : file_(std::move(file)), messages_(messages) {}
+    // Settings that live as long as the object and touch no file.
+    static Settings InMemory(Messages& messages);
 
-    std::string Read(std::string_view section, std::string_view key) const {
-        return file_.Path().empty() ? std::string() : file_.Read(section, key);
-    }
+    std::string Read(std::string_view section, std::string_view key) const;
     // False when the write failed. A file that is not a settings file at all (binary, enormous) is
     // kept beside it under a new name, and a fresh file takes its place.
     bool Write(std::string_view section, std::string_view key, std::string_view value);
@@ -33,6 +35,8 @@ class Settings {
 
     ProfileFile file_;
     Messages& messages_;
+    // Section and key in lower case, then the value; used instead of the file when in memory.
+    std::optional<std::map<std::pair<std::string, std::string>, std::string>> memory_;
     bool failureReported_ = false;
     bool temporariesChecked_ = false;
 };

@@ -10,9 +10,11 @@ namespace omenary::shell {
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
       // Without a settings folder the program runs without settings: never into the data folder.
-      settings_(environment_.windowsDirectory.empty() ? std::filesystem::path()
-                                                      : environment_.windowsDirectory / kSettingsFileName,
-                environment_.messages) {}
+      settings_(environment_.settingsInMemory ? platform::Settings::InMemory(environment_.messages)
+                : platform::Settings(environment_.windowsDirectory.empty()
+                                         ? std::filesystem::path()
+                                         : environment_.windowsDirectory / kSettingsFileName,
+                                     environment_.messages)) {}
 
 Activation Omenary::FormActivate() {
     settings_.Write("Application", "Run", "True");

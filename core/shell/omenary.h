@@ -34,6 +34,8 @@ struct Environment {
     std::filesystem::path windowsDirectory;
     // The glyph pictures the first start shows on the marriage tab.
     const platform::PictureFiles& pictures;
+    // Settings kept for the run only, in memory (a command-line run): no file is read or written.
+    bool settingsInMemory = false;
 };
 
 struct ShellValues {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include <sys/wait.h>
 
 #include <array>
@@ -77,6 +80,40 @@ TEST(CliProgram, AFullStandardOutputIsAFailure) {
         EXPECT_NE(outcome.err.find("standard output could not be written"), std::string::npos) << args;
     }
     std::filesystem::remove_all(out);
+}
+
+// What every command does alike: empty output names are refused, a normal run says nothing on
+// standard error, and a failed PNG leaves the PDF that stood before.
+TEST(CliProgram, CommandsAgreeOnOutputsAndStayQuiet) {
+    const std::string data = std::string(" --data ") + OMENARY_DATA_DIR;
+    const std::vector<std::string> commands = {
+        "general --back 140 --person1 1 --year 2548 --today 2005-03-15" + data,
+        "marriage --groom 2517 --bride 2520 --today 2004-07-10" + data,
+        "coin --stem 3 --branch 7 --start 2547-01-05 --today 2004-01-05" + data, "page general" + data};
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "omenary-cli-outputs";
+    std::filesystem::create_directories(folder);
+    const std::string keep = (folder / "keep.pdf").string();
+    for (const std::string& command : commands) {
+        for (const char* empty : {" --pdf ''", " --png ''"}) {
+            const auto refused = omenary::testing::RunCliProcess(command + empty);
+            EXPECT_EQ(refused.status, 2) << command << empty;
+            EXPECT_EQ(refused.out, "") << command << empty;
+        }
+        std::ofstream(keep) << "old";
+        const auto failed = omenary::testing::RunCliProcess(command + " --pdf " + keep + " --png " +
+                                                            (folder / "no" / "x.png").string());
+        EXPECT_EQ(failed.status, 1) << command;
+        std::ifstream in(keep);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old") << command;
+
+        const auto ok = omenary::testing::RunCliProcess(command + " --pdf " + keep);
+        EXPECT_EQ(ok.status, 0) << command;
+        EXPECT_EQ(ok.err, "") << command;
+    }
+    std::filesystem::remove_all(folder);
+    const auto version = omenary::testing::RunCliProcess("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("omenary-cli ") + OMENARY_VERSION + "\n");
 }
 
 }  // namespace
