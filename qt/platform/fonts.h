@@ -15,14 +15,18 @@ struct FontSubstitution {
     // Umpush does all that at 0.63 of the size. The pages apply it;
     // widgets keep their sizes.
     double scale;
+    // Width of a blank as a fraction of the designed size, where the stand-in's own blank is too
+    // wide for the pages' blank-padded captions ("(     /      )" must put its slash between two
+    // pictures); 0 keeps the stand-in's blank.
+    double blankEm = 0;
 };
 
 // CordiaUPC: Umpush is the TLWG face closest to it in shape (looped, upright, tall ascenders).
 inline constexpr FontSubstitution kFontSubstitutions[] = {
-    {    "CordiaUPC",      "Umpush", 0.63},
-    {"MS Sans Serif",        "Loma",  1.0},
-    {        "Arial",        "Loma",  1.0},
-    {      "Verdana", "DejaVu Sans",  1.0},
+    {    "CordiaUPC",      "Umpush", 0.63, 0.2},
+    {"MS Sans Serif",        "Loma",  1.0    },
+    {        "Arial",        "Loma",  1.0    },
+    {      "Verdana", "DejaVu Sans",  1.0    },
 };
 
 void InstallFontSubstitutions();

@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -31,17 +32,45 @@ double DpiOf(const QPainter& painter) {
     return painter.device()->logicalDpiY();
 }
 
-int AlignmentFlags(report::Alignment alignment) {
-    switch (alignment) {
-        case report::Alignment::Centre:
-            return Qt::AlignHCenter;
-        case report::Alignment::Right:
-            return Qt::AlignRight;
-        case report::Alignment::Left:
-            break;
+// A caption laid out on one line in its page font. Where the stand-in face's blank is wider than the
+// designed face's, every blank is narrowed to the designed width, so that blank-padded captions keep
+// their shape and the text itself keeps its blanks.
+class CaptionLine {
+  public:
+    CaptionLine(const report::Font& font, std::string_view caption)
+        : layout_(ToQString(caption), PageFont(font)) {
+        const FontSubstitution* substitution = SubstitutionFor(font.face);
+        if (substitution != nullptr && substitution->blankEm > 0) {
+            const double designed =
+                substitution->blankEm * font.points * kPixelsPerPoint * kTextMagnification;
+            QTextCharFormat narrow;
+            narrow.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            narrow.setFontLetterSpacing(designed -
+                                        QFontMetricsF(layout_.font()).horizontalAdvance(QLatin1Char(' ')));
+            QList<QTextLayout::FormatRange> blanks;
+            const QString& text = layout_.text();
+            for (int i = 0; i < text.size(); ++i) {
+                if (text[i] != QLatin1Char(' ')) continue;
+                int end = i;
+                while (end < text.size() && text[end] == QLatin1Char(' '))
+                    ++end;
+                blanks.append({i, end - i, narrow});
+                i = end;
+            }
+            layout_.setFormats(blanks);
+        }
+        layout_.beginLayout();
+        line_ = layout_.createLine();
+        layout_.endLayout();
     }
-    return Qt::AlignLeft;
-}
+
+    double Width() const { return line_.isValid() ? line_.naturalTextWidth() : 0; }
+    void Draw(QPainter& painter, QPointF topLeft) const { layout_.draw(&painter, topLeft); }
+
+  private:
+    QTextLayout layout_;
+    QTextLine line_;
+};
 
 void DrawText(const report::Text& text, const report::Box& box, QPainter& painter) {
     const QRectF area(box.x, box.y, box.width, box.height);
@@ -49,13 +78,14 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
     if (text.caption.empty()) return;
     painter.save();
     painter.scale(1 / kTextMagnification, 1 / kTextMagnification);
-    painter.setFont(PageFont(text.font));
     painter.setPen(ColourOf(text.font.colour));
     // Captions are drawn from the top of their box and never clipped by it.
-    const QRectF magnified(area.topLeft() * kTextMagnification, area.size() * kTextMagnification);
-    painter.drawText(magnified,
-                     AlignmentFlags(text.alignment) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
-                     ToQString(text.caption));
+    CaptionLine line(text.font, text.caption);
+    const double room = area.width() * kTextMagnification - line.Width();
+    const double shift = text.alignment == report::Alignment::Right    ? room
+                         : text.alignment == report::Alignment::Centre ? room / 2
+                                                                       : 0;
+    line.Draw(painter, area.topLeft() * kTextMagnification + QPointF(shift, 0));
     painter.restore();
 }
 
@@ -138,8 +168,7 @@ QFont PageFont(const report::Font& font) {
 
 report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view caption) const {
     const QFontMetricsF metrics(PageFont(font));
-    return {0, 0,
-            static_cast<int>(std::ceil(metrics.horizontalAdvance(ToQString(caption)) / kTextMagnification)),
+    return {0, 0, static_cast<int>(std::ceil(CaptionLine(font, caption).Width() / kTextMagnification)),
             static_cast<int>(std::ceil(metrics.height() / kTextMagnification))};
 }
 

@@ -203,6 +203,20 @@ TEST_F(Rendering, TextsFitTheBoxesTheLayoutGivesThem) {
               718);
 }
 
+// The stand-in's blanks are as narrow as the designed face's: the envelope's "(     /      )" at 331
+// puts its slash between the number pictures at 336 and 356, each 10 wide.
+TEST_F(Rendering, BlankPaddedCaptionsKeepTheirShape) {
+    const QtTextMetrics metrics;
+    const report::Font font{.points = 12};
+    const int slash = 331 + metrics.Measure(font, "(     ").width;
+    EXPECT_GE(slash, 346);
+    EXPECT_LE(slash + metrics.Measure(font, "/").width, 356);
+    // Blanks narrow; other characters keep their width.
+    EXPECT_EQ(metrics.Measure(font, "ab").width,
+              metrics.Measure(font, "a").width + metrics.Measure(font, "b").width);
+    EXPECT_LT(metrics.Measure(font, "a b").width, metrics.Measure(font, "anb").width);
+}
+
 TEST_F(Rendering, MeasuredBoxesDoNotDependOnTheDevice) {
     const report::Font font{.points = 12};
     const Box a = QtTextMetrics().Measure(font, "ดาวเดือนจร");
