@@ -122,9 +122,11 @@ void Glyph(QPainter& p, const QRectF& r, const QString& text, const QString& fam
 
 void Number(QPainter& p, const QRectF& r, int n, const QString& family) {
     const QString text = QString::number(n);
-    // One digit keeps its shape; two digits are squeezed side by side into the same box.
-    const double w = text.size() == 1 ? r.width() * 0.55 : r.width() * 0.92;
-    const QRectF area(r.center().x() - w / 2, r.top() + r.height() * 0.14, w, r.height() * 0.72);
+    // One digit keeps its shape; two digits are squeezed side by side. Every number starts at the
+    // same distance from the left edge, so none touches the "/" drawn before it on the pages.
+    const double margin = r.width() * 0.14;
+    const double w = text.size() == 1 ? r.width() * 0.55 : r.width() - 2 * margin;
+    const QRectF area(r.left() + margin, r.top() + r.height() * 0.14, w, r.height() * 0.72);
     p.fillPath(FittedText(text, FontOf(family, true), area, text.size() > 1), kInk);
 }
 

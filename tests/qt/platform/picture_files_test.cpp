@@ -131,5 +131,22 @@ TEST(ShippedPictures, EveryNamedPictureIsThereAndFitsItsSlots) {
     }
 }
 
+// Every number picture starts its ink at the same distance from its left edge: "/10" is spaced like
+// "/3" on the pages.
+TEST(ShippedPictures, NumberPicturesShareTheirLeftMargin) {
+    std::vector<int> margins;
+    for (int n = 1; n <= 12; ++n) {
+        const QImage image = DecodePicture(fs::path(OMENARY_DATA_DIR) / ("N" + std::to_string(n) + ".bmp"));
+        ASSERT_FALSE(image.isNull()) << n;
+        int first = image.width();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < first; ++x)
+                if (qGray(image.pixel(x, y)) < 128) first = x;
+        margins.push_back(first);
+    }
+    for (std::size_t i = 0; i < margins.size(); ++i)
+        EXPECT_NEAR(margins[i], margins.front(), 1) << "N" << i + 1;
+}
+
 }  // namespace
 }  // namespace omenary::qt
