@@ -1,6 +1,7 @@
 #include "qt/platform/picture_files.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -12,9 +13,18 @@ namespace omenary::qt {
 
 QtPictureFiles::QtPictureFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
+std::optional<std::filesystem::path> StoredWithThePages(std::string_view name) {
+    const QString wanted = ToQString(std::filesystem::path(std::string(name)).filename().string());
+    for (const QString& stored : QDir(QStringLiteral(":/page")).entryList(QDir::Files))
+        if (stored.compare(wanted, Qt::CaseInsensitive) == 0)
+            return std::filesystem::path(ToStdString(QStringLiteral(":/page/") + stored));
+    return std::nullopt;
+}
+
 platform::PictureLookup QtPictureFiles::Load(std::string_view name) const {
     platform::PictureLookup lookup;
-    const auto found = platform::FindPicture(folder_, name);
+    auto found = platform::FindPicture(folder_, name);
+    if (!found) found = StoredWithThePages(name);
     if (!found) return lookup;
     lookup.file = *found;
     const QImage image = DecodePicture(*found);

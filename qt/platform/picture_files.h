@@ -3,11 +3,15 @@
 
 #include <QImage>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 #include "core/platform/pictures.h"
 
 namespace omenary::qt {
 
+// Looks the picture up in the folder and, when it is not there, among the bitmaps stored with the
+// pages inside the program; the file found is then named ":/page/NAME".
 class QtPictureFiles final : public platform::PictureFiles {
   public:
     // Pictures are looked up in this folder, the working directory unless told otherwise.
@@ -19,6 +23,10 @@ class QtPictureFiles final : public platform::PictureFiles {
   private:
     std::filesystem::path folder_;
 };
+
+// The bitmap of that name stored with the pages inside the program (letter case ignored); nothing
+// for any other name.
+std::optional<std::filesystem::path> StoredWithThePages(std::string_view name);
 
 // Larger pictures are refused like corrupt ones: no slot can use them.
 inline constexpr int kMaxPictureSide = 1024;

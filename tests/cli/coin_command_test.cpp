@@ -125,7 +125,7 @@ TEST_F(CoinCommandFiles, WritesTheEnvelopeAsPdfAndPng) {
 }
 
 TEST_F(CoinCommandFiles, AMissingFileFailsWithItsNameAndLeavesNoReport) {
-    for (const char* missing : {"Calendar1.TXT", "OS10.bmp", "B12.BMP", "emblem.bmp"}) {
+    for (const char* missing : {"Calendar1.TXT", "OS10.bmp", "B12.BMP"}) {
         const fs::path pdf = root_ / "out.pdf";
         const CliOutcome run = RunWith(DataWithout(missing), "--pdf " + pdf.string());
         EXPECT_EQ(run.status, 1) << missing;
@@ -133,6 +133,14 @@ TEST_F(CoinCommandFiles, AMissingFileFailsWithItsNameAndLeavesNoReport) {
         EXPECT_TRUE(run.out.empty()) << missing;
         EXPECT_FALSE(fs::exists(pdf)) << missing;
     }
+}
+
+// The emblem is stored with the envelope inside the program: a data folder without it still prints.
+TEST_F(CoinCommandFiles, AnEmblemMissingFromTheDataFolderStillPrints) {
+    const fs::path pdf = root_ / "out.pdf";
+    const CliOutcome run = RunWith(DataWithout("emblem.bmp"), "--pdf " + pdf.string());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(pdf));
 }
 
 TEST_F(CoinCommandFiles, PageCoinRendersTheEmptyEnvelope) {

@@ -120,7 +120,6 @@ TEST_F(MarriageCommandFiles, AMissingOrCorruptPictureFailsWithItsNameAndLeavesNo
     };
     const Case cases[] = {
         {"B12.BMP", "B12.BMP", false}, // the bride's clash cell
-        {"VS9.bmp", "VS9.bmp", false}, // a fixed glyph of the virtue table
         {"BS0.bmp", "BS0.BMP", false}, // the no-parent picture
         {"OS4.bmp", "OS4.bmp", false}, // the bride's stem glyph on the tab
         { "B8.BMP",  "B8.BMP",  true}, // the bride's lonely branch, truncated
@@ -140,6 +139,13 @@ TEST_F(MarriageCommandFiles, AMissingOrCorruptPictureFailsWithItsNameAndLeavesNo
         EXPECT_TRUE(run.out.empty()) << c.file;
         EXPECT_FALSE(fs::exists(pdf)) << c.file;
     }
+    // The virtue table's glyphs are stored with the page inside the program.
+    fs::remove_all(root_ / "data");
+    const fs::path pdf = root_ / "out.pdf";
+    const CliOutcome run = RunCliProcess("marriage --groom 2517 --bride 2520 --today 2004-07-10 --data " +
+                                         DataWithout("VS9.bmp").string() + " --pdf " + pdf.string());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(pdf));
 }
 
 }  // namespace

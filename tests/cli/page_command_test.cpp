@@ -1,6 +1,8 @@
 // omenary-cli page, run as scripts run it: exit status, messages, and the files it leaves.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/cli/run_cli.h"
 #include "tests/temp_folder.h"
 
@@ -39,13 +41,21 @@ TEST_F(PageCommand, WritesTheUnfilledGeneralAndMarriagePagesAsPdfAndA150DpiPng) 
     }
 }
 
-TEST_F(PageCommand, AMissingLogoFailsNamingTheFileAndLeavesNoOutput) {
-    const Outcome run =
+// The logo is stored with the page inside the program; a corrupt one in the data folder, taken first,
+// fails naming the file and leaves no output.
+TEST_F(PageCommand, TheLogoTravelsWithTheProgramAndACorruptOneIsNamed) {
+    Outcome run =
         RunCli("page general --data " + In("empty") + " --pdf " + In("g.pdf") + " --png " + In("g.png"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(In("g.pdf")));
+    EXPECT_TRUE(fs::exists(In("g.png")));
+
+    fs::create_directories(In("corrupt"));
+    std::ofstream(In("corrupt") + "/LOGO.BMP") << "BM not a bitmap";
+    run = RunCli("page general --data " + In("corrupt") + " --pdf " + In("c.pdf"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("logo.bmp"), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(In("g.pdf")));
-    EXPECT_FALSE(fs::exists(In("g.png")));
+    EXPECT_FALSE(fs::exists(In("c.pdf")));
 }
 
 TEST_F(PageCommand, AnUnwritableOutputFailsNamingTheFile) {
