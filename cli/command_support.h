@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/report/calculation_view.h"
@@ -25,31 +26,6 @@
 class QGuiApplication;
 
 namespace omenary::cli {
-
-struct OptionSpec {
-    std::string_view name;  // "--back"
-    bool takesValue = true;
-};
-
-class Arguments {
-  public:
-    // Nothing when an argument is refused (the message is already on err).
-    static std::optional<Arguments> Parse(std::string_view command, const std::vector<std::string>& args,
-                                          std::span<const OptionSpec> options, std::ostream& err);
-
-    bool Has(std::string_view option) const { return given_.contains(option); }
-    // The option's value, or the fallback when it was not given.
-    std::string Value(std::string_view option, std::string_view fallback = {}) const;
-    const std::vector<std::string>& Words() const { return words_; }
-
-  private:
-    std::map<std::string, std::string, std::less<>> given_;
-    std::vector<std::string> words_;
-};
-
-// Writes the refusal "omenary-cli COMMAND: OPTION 'GIVEN' refused; allowed: ALLOWED" and returns 2.
-int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,
-           std::string_view allowed);
 
 // Text and pictures need a GUI application; without a display the offscreen platform draws as well.
 // Null when one already exists.

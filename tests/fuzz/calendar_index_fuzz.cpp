@@ -4,7 +4,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace omenary;
-    const calendar::IndexLoad load = calendar::ParseCalendarIndex(std::string(reinterpret_cast<const char*>(data), size));
+    const calendar::IndexLoad load =
+        calendar::ParseCalendarIndex(std::string(reinterpret_cast<const char*>(data), size));
     fuzz::Require(load.index.has_value() != !load.failure.empty());
     if (!load.index) return 0;
     const calendar::YearRange range = load.index->CalendarYearRange();

@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::ProfileFile::WriteFailure failure;
     if (profile.Write("Options", "Landscape", value, &failure)) {
         fuzz::Require(profile.Read("options", "LANDSCAPE") == value);
-        fuzz::Require(profile.Write("Options", "Landscape", "True") && profile.Read("Options", "Landscape") == "True");
+        fuzz::Require(profile.Write("Options", "Landscape", "True") &&
+                      profile.Read("Options", "Landscape") == "True");
     } else {
         fuzz::Require(FileBytes(file) == before);
     }

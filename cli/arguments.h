@@ -1,0 +1,40 @@
+// The arguments of a subcommand: "--name value" options, "--flag" switches and bare words, each
+// refused with a message that names the argument, what was given and what is allowed. No Qt here.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace omenary::cli {
+
+struct OptionSpec {
+    std::string_view name;  // "--back"
+    bool takesValue = true;
+};
+
+class Arguments {
+  public:
+    // Nothing when an argument is refused (the message is already on err).
+    static std::optional<Arguments> Parse(std::string_view command, const std::vector<std::string>& args,
+                                          std::span<const OptionSpec> options, std::ostream& err);
+
+    bool Has(std::string_view option) const { return given_.contains(option); }
+    // The option's value, or the fallback when it was not given.
+    std::string Value(std::string_view option, std::string_view fallback = {}) const;
+    const std::vector<std::string>& Words() const { return words_; }
+
+  private:
+    std::map<std::string, std::string, std::less<>> given_;
+    std::vector<std::string> words_;
+};
+
+// Writes the refusal "omenary-cli COMMAND: OPTION 'GIVEN' refused; allowed: ALLOWED" and returns 2.
+int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,
+           std::string_view allowed);
+
+}  // namespace omenary::cli
