@@ -1,6 +1,10 @@
 #include "core/platform/files.h"
 
 #include <cstdlib>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
 #include <system_error>
 
 #include "core/common/text.h"
@@ -21,6 +25,34 @@ bool IsKind(const std::filesystem::file_status& status, EntryKind kind) {
     return std::filesystem::exists(status);
 }
 
+// The names in a folder by their lower-case spelling, read once while the folder stays unchanged:
+// pages look up hundreds of pictures in the same folder.
+std::vector<std::string> NamesSpelled(const std::filesystem::path& folder, std::string_view name) {
+    struct Listing {
+        std::filesystem::file_time_type modified;
+        std::multimap<std::string, std::string> byLowerCase;
+    };
+    static std::mutex guard;
+    static std::map<std::filesystem::path, Listing> listings;
+    std::error_code error;
+    const auto modified = std::filesystem::last_write_time(folder, error);
+    if (error) return {};
+    const std::lock_guard lock(guard);
+    Listing& listing = listings[folder];
+    if (listing.byLowerCase.empty() || listing.modified != modified) {
+        listing = {modified, {}};
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            const std::string entryName = entry.path().filename().string();
+            listing.byLowerCase.emplace(ToLowerAscii(entryName), entryName);
+        }
+    }
+    std::vector<std::string> names;
+    const auto [first, last] = listing.byLowerCase.equal_range(ToLowerAscii(name));
+    for (auto it = first; it != last; ++it)
+        names.push_back(it->second);
+    return names;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& folder,
@@ -29,11 +61,9 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
     std::error_code error;
     const std::filesystem::path exact = folder / std::filesystem::path(std::string(name));
     if (IsKind(std::filesystem::status(exact, error), kind)) return exact;
-    std::filesystem::directory_iterator entries(folder, error);
-    if (error) return std::nullopt;
-    for (const auto& entry : entries) {
-        if (!EqualsIgnoreCaseAscii(entry.path().filename().string(), name)) continue;
-        if (IsKind(entry.status(error), kind)) return entry.path();
+    for (const std::string& spelled : NamesSpelled(folder, name)) {
+        const std::filesystem::path path = folder / spelled;
+        if (IsKind(std::filesystem::status(path, error), kind)) return path;
     }
     return std::nullopt;
 }
