@@ -25,7 +25,10 @@ std::optional<Arguments> Arguments::Parse(std::string_view command, const std::v
             return std::nullopt;
         }
         std::string value;
-        if (known->takesValue) {
+        const bool valueFollows = i + 1 < args.size() && !args[i + 1].starts_with("--");
+        if (known->takesValue && known->valueOptional) {
+            if (valueFollows) value = args[++i];
+        } else if (known->takesValue) {
             if (i + 1 >= args.size()) {
                 Refuse(err, command, arg, "", "a value after it");
                 return std::nullopt;

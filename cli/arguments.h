@@ -15,6 +15,9 @@ namespace omenary::cli {
 struct OptionSpec {
     std::string_view name;  // "--back"
     bool takesValue = true;
+    // The value may be left out ("--print" alone): the next argument is its value unless it is an
+    // option itself.
+    bool valueOptional = false;
 };
 
 class Arguments {

@@ -51,7 +51,8 @@ void PrintHelp(std::ostream& out) {
            "DEG is a degree as typed in the window (0 ... 359.9), N a branch code 1 ... 12, BE a Buddhist\n"
            "Era year from the calendar, DATE YYYY-MM-DD (the system date; default today).\n"
            "Exit status: 0 success, 1 a file could not be read or written, 2 an argument was refused.\n"
-           "--version prints the version.\n";
+           "--print [PRINTER] sends the page to the default or the named printer; --version prints the\n"
+           "version.\n";
 }
 
 }  // namespace

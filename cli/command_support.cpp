@@ -12,6 +12,7 @@
 #include "core/astro/cycles.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/page_output.h"
 #include "qt/report/renderer.h"
 
 namespace omenary::cli {
@@ -107,6 +108,7 @@ std::optional<RunOptions> ParseRunOptions(std::string_view command, const Argume
     options.data = given.Value("--data", ".");
     if (given.Has("--pdf")) options.pdf = given.Value("--pdf");
     if (given.Has("--png")) options.png = given.Value("--png");
+    if (given.Has("--print")) options.print = given.Value("--print");
     return options;
 }
 
@@ -141,6 +143,13 @@ int ProgramRun::Failed(std::ostream& err) const {
 
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
+    if (options_.print) {
+        const std::string failure = qt::PrintThroughQueue(page, *options_.print, qt::ToQString(command_));
+        if (!failure.empty()) {
+            err << "omenary-cli " << command_ << ": " << failure << "\n";
+            return kExitFailed;
+        }
+    }
     NamedValues values;
     shell::ForEachValue(logic_, tab, [&values](std::string_view name, const std::string& value) {
         values.emplace_back(name, value);

@@ -49,8 +49,14 @@ std::optional<std::string> BranchItemOf(const std::string& code, std::optional<s
 // else the input asks of it.
 std::string AllowedYears(const std::vector<std::string>& items, std::string_view more = {});
 
-// The options every omenary command takes besides its own: --today, --data, --pdf, --png.
-inline constexpr OptionSpec kRunOptions[] = {{"--today"}, {"--data"}, {"--pdf"}, {"--png"}};
+// The options every omenary command takes besides its own: --today, --data, --pdf, --png, --print.
+inline constexpr OptionSpec kRunOptions[] = {
+    {"--today", true, false},
+    { "--data", true, false},
+    {  "--pdf", true, false},
+    {  "--png", true, false},
+    {"--print", true,  true}
+};
 
 // The arguments of an omenary command: its own options and those, no bare word, and every required
 // option given. Nothing when an argument is refused (the message, with the usage where it helps, is
@@ -65,6 +71,8 @@ struct RunOptions {
     std::filesystem::path data = ".";
     std::optional<std::filesystem::path> pdf;
     std::optional<std::filesystem::path> png;
+    // Print through the system's queue: the printer's name, empty for the default printer.
+    std::optional<std::string> print;
 };
 
 // Nothing when --today is not a real date (refused on err).

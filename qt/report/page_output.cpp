@@ -4,14 +4,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QScreen>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStandardPaths>
 #include <memory>
 
@@ -139,6 +139,29 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;
+}
+
+std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
+                              const QString& documentName) {
+    const QPrinterInfo target = printerName.empty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(ToQString(printerName));
+    if (target.isNull()) {
+        if (!printerName.empty()) return "no printer named '" + printerName + "' is installed";
+        return QPrinterInfo::availablePrinters().isEmpty()
+                   ? "no printer is installed"
+                   : "no default printer is set; name one after --print";
+    }
+    const std::string name = ToStdString(target.printerName());
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setCopyCount(1);
+    SetUpPagedDevice(page, printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return "the printer '" + name + "' could not take the job";
+    RenderOnPagedDevice(page, painter);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return "the job sent to the printer '" + name + "' failed";
+    return {};
 }
 
 }  // namespace omenary::qt

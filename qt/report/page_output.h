@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <string>
 
 #include "core/platform/messages.h"
 #include "core/report/page.h"
@@ -33,5 +34,11 @@ PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, Q
 PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::Messages& messages,
                          QWidget* parent, const QString& documentName,
                          const std::filesystem::path& pdfFolder = {});
+
+// Sends the page through the system's print queue to the named printer (the default printer when
+// the name is empty): one copy, A4. Empty on success; else what went wrong, in words naming the
+// printer.
+std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
+                              const QString& documentName);
 
 }  // namespace omenary::qt

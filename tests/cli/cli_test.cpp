@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -110,6 +111,13 @@ TEST(CliProgram, CommandsAgreeOnOutputsAndStayQuiet) {
         EXPECT_EQ(ok.status, 0) << command;
         EXPECT_EQ(ok.err, "") << command;
     }
+    // A printer that is not there: status 1, the printer named, nothing on standard output.
+    ::setenv("CUPS_SERVER", (folder / "no-scheduler.sock").c_str(), 1);
+    const auto unprinted = omenary::testing::RunCliProcess(commands.front() + " --print nosuch");
+    ::unsetenv("CUPS_SERVER");
+    EXPECT_EQ(unprinted.status, 1);
+    EXPECT_NE(unprinted.err.find("'nosuch'"), std::string::npos) << unprinted.err;
+    EXPECT_EQ(unprinted.out, "");
     std::filesystem::remove_all(folder);
     const auto version = omenary::testing::RunCliProcess("--version");
     EXPECT_EQ(version.status, 0);
