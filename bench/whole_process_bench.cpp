@@ -1,0 +1,105 @@
+// Whole omenary-cli runs beside the bare Qt program that writes a one-page Thai PDF, in the same run:
+// each process's wall time, its ratio to the bare program's (x_bare) and its peak memory (peak_MiB).
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = (fs::path(OMENARY_SOURCE_DIR) / "data").string();
+const std::string kOut = (fs::temp_directory_path() / "omenary-whole-process.pdf").string();
+
+struct Run {
+    double seconds = 0;
+    double peakMiB = 0;
+    bool ok = false;
+};
+
+// One process start to end, its output thrown away.
+Run RunProcess(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& arg : command)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return {took.count(), usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
+}
+
+double BareSeconds() {
+    static const double median = [] {
+        std::vector<double> times;
+        for (int i = 0; i < 21; ++i)
+            times.push_back(RunProcess({OMENARY_BARE_PATH, kOut}).seconds);
+        std::nth_element(times.begin(), times.begin() + 10, times.end());
+        return times[10];
+    }();
+    return median;
+}
+
+void Measure(benchmark::State& state, std::vector<std::string> command) {
+    command.insert(command.end(), {"--data", kData, "--pdf", kOut});
+    double total = 0, peak = 0;
+    for (auto _ : state) {
+        const Run run = RunProcess(command);
+        if (!run.ok) state.SkipWithError("the process failed");
+        state.SetIterationTime(run.seconds);
+        total += run.seconds;
+        peak = std::max(peak, run.peakMiB);
+    }
+    state.counters["x_bare"] = total / static_cast<double>(state.iterations()) / BareSeconds();
+    state.counters["peak_MiB"] = peak;
+    fs::remove(kOut);
+}
+
+void BM_Bare(benchmark::State& state) {
+    double peak = 0;
+    for (auto _ : state) {
+        const Run run = RunProcess({OMENARY_BARE_PATH, kOut});
+        state.SetIterationTime(run.seconds);
+        peak = std::max(peak, run.peakMiB);
+    }
+    state.counters["peak_MiB"] = peak;
+}
+BENCHMARK(BM_Bare)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_General(benchmark::State& state) {
+    Measure(state, {OMENARY_CLI_PATH, "general", "--back", "140", "--person1", "1", "--year", "2548",
+                    "--today", "2005-03-15"});
+}
+BENCHMARK(BM_General)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Marriage(benchmark::State& state) {
+    Measure(state,
+            {OMENARY_CLI_PATH, "marriage", "--groom", "2517", "--bride", "2520", "--today", "2004-07-10"});
+}
+BENCHMARK(BM_Marriage)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Coin(benchmark::State& state) {
+    Measure(state, {OMENARY_CLI_PATH, "coin", "--stem", "3", "--branch", "7", "--start", "2547-01-05",
+                    "--today", "2004-01-05"});
+}
+BENCHMARK(BM_Coin)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
