@@ -222,6 +222,39 @@ QImage RenderImage(const report::Page& page, int dpi) {
     return image;
 }
 
+namespace {
+
+// The Thai marks the TLWG faces draw with their shifted glyphs, which their character maps place at
+// U+F700 ... U+F71A; the PDF's text must carry the marks themselves.
+constexpr char16_t kShiftedThai[] = {0x0E10, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B,
+                                     0x0E4C, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E0D, 0x0E31, 0x0E4D,
+                                     0x0E47, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E38, 0x0E39, 0x0E3A};
+
+// Rewrites the character maps (ToUnicode) of the PDF's fonts in place: shifted Thai glyphs read as
+// their marks, and the blank glyph (which the faces also map from the tab) as a blank. Each entry
+// keeps its length, so no offset in the file changes.
+void MendTextLayer(QByteArray& pdf) {
+    for (qsizetype at = pdf.indexOf("begincmap"); at >= 0; at = pdf.indexOf("begincmap", at)) {
+        const qsizetype end = pdf.indexOf("endcmap", at);
+        if (end < 0) return;
+        for (qsizetype i = pdf.indexOf('<', at); i >= 0 && i + 5 < end; i = pdf.indexOf('<', i + 1)) {
+            if (pdf[i + 5] != '>') continue;
+            bool hex = false;
+            const uint code = QByteArray(pdf.constData() + i + 1, 4).toUInt(&hex, 16);
+            if (!hex) continue;
+            char16_t mended = 0;
+            if (code >= 0xF700 && code < 0xF700 + std::size(kShiftedThai))
+                mended = kShiftedThai[code - 0xF700];
+            if (code == 0x0009) mended = 0x0020;
+            if (mended != 0)
+                pdf.replace(i + 1, 4, QByteArray::number(mended, 16).rightJustified(4, '0').toUpper());
+        }
+        at = end;
+    }
+}
+
+}  // namespace
+
 QByteArray PdfBytes(const report::Page& page) {
     QByteArray bytes;
     QBuffer out(&bytes);
@@ -233,6 +266,7 @@ QByteArray PdfBytes(const report::Page& page) {
     if (!painter.begin(&writer)) return {};
     RenderOnPagedDevice(page, painter);
     painter.end();
+    MendTextLayer(bytes);
     return bytes;
 }
 

@@ -274,6 +274,29 @@ TEST_F(Rendering, TheOutputsAreWrittenAsOneSetAndASpecialFileIsWrittenInto) {
     EXPECT_TRUE(Read(root_ / "keep.pdf").starts_with("%PDF-"));
 }
 
+// The PDF's text reads as the page does: shifted tone marks as the marks themselves (not private-use
+// characters), blanks as blanks (not tabs).
+TEST_F(Rendering, ThePdfTextLayerCarriesTheThaiMarksAndBlanks) {
+    const fs::path pdf = root_ / "general.pdf";
+    QString error;
+    ASSERT_TRUE(WritePdf(FilledPage(), pdf, &error)) << error.toStdString();
+    std::string text;
+    if (FILE* pipe = popen(("pdftotext -raw " + pdf.string() + " -").c_str(), "r"); pipe != nullptr) {
+        char buffer[4096];
+        for (std::size_t read = 0; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, read);
+        pclose(pipe);
+    }
+    const QString read = QString::fromStdString(text);
+    ASSERT_FALSE(read.isEmpty());
+    for (const QChar c : read) {
+        EXPECT_FALSE(c.unicode() >= 0xF700 && c.unicode() <= 0xF71F) << std::hex << static_cast<int>(c.unicode());
+        EXPECT_NE(c, QLatin1Char('\t'));
+    }
+    for (const char* caption : {"ทิศหลังบ้าน", "ทิศประธาน", "ราศีห้ามใช้", "ราศีที่ใช้ได้"})
+        EXPECT_TRUE(read.contains(QString::fromUtf8(caption))) << caption;
+}
+
 TEST_F(Rendering, ThePngFileIs150DotsPerInch) {
     const fs::path png = root_ / "general.png";
     QString error;
