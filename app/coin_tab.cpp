@@ -41,12 +41,6 @@ QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry, QColor colo
     return panel;
 }
 
-QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QPoint at) {
-    QLabel* label = MakeLabel(parent, name, caption, QRect(at, QSize(10, 16)));
-    label->adjustSize();
-    return label;
-}
-
 // A button face: its number and the glyph of its character, the glyph below the number on the stem
 // row and above it on the branch row, so the two rows face each other.
 QIcon ButtonFace(int number, const std::filesystem::path& glyphFile, bool glyphBelow) {
@@ -75,9 +69,9 @@ CoinTab::CoinTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(lo
 }
 
 template <typename Handler>
-void CoinTab::WithSearch(Handler handler) {
+auto CoinTab::WithSearch(Handler handler) {
     WindowPageView view(sheet_->window(), logic_.Env().messages);
-    handler(logic_.CoinSearch(view));
+    return handler(logic_.CoinSearch(view));
 }
 
 void CoinTab::BuildPairPicker() {
@@ -141,9 +135,7 @@ void CoinTab::BuildStartDate() {
     const auto watch = [this](QComboBox* list, std::string coin::CoinValues::*text, auto exit) {
         inputs_.Watch(list, [this, list, text, exit] {
             logic_.coin.*text = ToStdString(list->currentText());
-            Leave result = Leave::Refused;
-            WithSearch([&](const coin::SearchContext& context) { result = exit(context); });
-            return result == Leave::Accepted;
+            return WithSearch(exit);
         });
     };
     watch(day_, &coin::CoinValues::ComboBoxDD,

@@ -30,7 +30,7 @@ class CoinTab final : public Tab {
     void BuildEnvelopeOptions();
     // Runs a handler of the tab with the search's context: the window's hourglass and messages.
     template <typename Handler>
-    void WithSearch(Handler handler);
+    auto WithSearch(Handler handler);
 
     QButtonGroup* stems_ = nullptr;
     QButtonGroup* branches_ = nullptr;

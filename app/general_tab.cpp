@@ -44,10 +44,6 @@ constexpr AspectRowDesign kAspectRows[] = {
 constexpr int kTitleBandHeight = 81;
 constexpr int kRowHeight = 22;
 
-bool Accepted(Leave leave) {
-    return leave == Leave::Accepted;
-}
-
 }  // namespace
 
 GeneralTab::GeneralTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(logic, inputs, sheet) {
@@ -113,7 +109,7 @@ void GeneralTab::BuildPersonsAndYear(int& y) {
     FillList(person1_, general::Person1Items());
     inputs_.Watch(person1_, [this, &values] {
         values.ComboBoxperson1 = ToStdString(person1_->currentText());
-        return Accepted(general::ComboBoxperson1Exit(values));
+        return general::ComboBoxperson1Exit(values);
     });
     y += kRowHeight + 6;
     MakeLabel(sheet_, "Labelperson2", QStringLiteral("บุคคลที่ 2"), QRect(6, y + 2, 70, 18));
@@ -121,7 +117,7 @@ void GeneralTab::BuildPersonsAndYear(int& y) {
     FillList(person2_, general::Person2Items());
     inputs_.Watch(person2_, [this, &values] {
         values.ComboBoxperson2 = ToStdString(person2_->currentText());
-        return Accepted(general::ComboBoxperson2Exit(values));
+        return general::ComboBoxperson2Exit(values);
     });
     y += kRowHeight + 10;
     MakeLabel(sheet_, "LabelYearProcess", QStringLiteral("ปีที่ดำเนินการ"), QRect(6, y + 2, 70, 18));
@@ -129,15 +125,15 @@ void GeneralTab::BuildPersonsAndYear(int& y) {
         MakeList(sheet_, "ComboBoxBudhaYearProcess", QStringLiteral("ปี พ.ศ."), QRect(78, y, 80, kRowHeight));
     inputs_.Watch(yearOfWork_, [this, &values] {
         values.ComboBoxBudhaYearProcess = ToStdString(yearOfWork_->currentText());
-        return Accepted(general::YearOfWorkUpdate(values, logic_.shell.yearItems));
+        return general::YearOfWorkUpdate(values, logic_.shell.yearItems);
     });
     y += kRowHeight + 14;
 }
 
-bool GeneralTab::EditaspectExit(Aspect aspect) {
+Leave GeneralTab::EditaspectExit(Aspect aspect) {
     logic_.general[aspect].Editaspect =
         ToStdString(aspectRows_[static_cast<std::size_t>(aspect)].edit->text());
-    return Accepted(general::EditaspectExit(logic_.general, aspect));
+    return general::EditaspectExit(logic_.general, aspect);
 }
 
 void GeneralTab::StepClick(Aspect aspect, bool up) {

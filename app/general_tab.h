@@ -31,7 +31,7 @@ class GeneralTab final : public Tab {
 
     void BuildAspectRows(int& y);
     void BuildPersonsAndYear(int& y);
-    bool EditaspectExit(general::Aspect aspect);
+    Leave EditaspectExit(general::Aspect aspect);
     void StepClick(general::Aspect aspect, bool up);
     void ButtoncalculateomenaryClick();
 

@@ -54,10 +54,10 @@ bool Inputs::eventFilter(QObject* watched, QEvent* event) {
 bool Inputs::Leave(QWidget* input) {
     // While a refused input takes its focus back, the focus only passes through other inputs: the
     // user never left them.
-    if (refocusing_ != nullptr) return input == refocusing_ ? false : true;
+    if (refocusing_ != nullptr) return input != refocusing_;
     const auto found = inputs_.find(input);
     if (found == inputs_.end()) return true;
-    const bool accepted = found->second();
+    const bool accepted = found->second() == omenary::Leave::Accepted;
     refresh_();
     if (accepted) return true;
     // Back into the refused input once Qt has finished moving the focus away.

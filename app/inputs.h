@@ -10,6 +10,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/common/leave.h"
+
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -21,8 +23,8 @@ class Inputs : public QObject {
     Q_OBJECT
 
   public:
-    // Takes the input's text into the working values and judges it; false when refused.
-    using LeaveHandler = std::function<bool()>;
+    // Takes the input's text into the working values and judges it.
+    using LeaveHandler = std::function<omenary::Leave()>;
 
     enum class Click {
         LeavesInput,  // a button that takes the focus: the input that had it is left first

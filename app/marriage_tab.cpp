@@ -75,12 +75,6 @@ QLabel* MakeGlyph(QWidget* panel, const char* name, QPoint at) {
     return glyph;
 }
 
-QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QPoint at) {
-    QLabel* label = MakeLabel(parent, name, caption, QRect(at, QSize(10, 16)));
-    label->adjustSize();
-    return label;
-}
-
 }  // namespace
 
 MarriageTab::MarriageTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(logic, inputs, sheet) {
@@ -123,7 +117,7 @@ void MarriageTab::BuildYears() {
         inputs_.Watch(list, [this, list, fields, person = design.person, &values] {
             values.*fields.ComboBoxYear = ToStdString(list->currentText());
             return marriage::ComboBoxYearExit(values, person, logic_.shell.yearItems, logic_.Env().pictures,
-                                              logic_.Env().messages) == Leave::Accepted;
+                                              logic_.Env().messages);
         });
         pairs_[i].stem = MakeGlyph(panel, design.stem, {5, design.panelTop});
         MakeTextAt(panel, "", QStringLiteral("/"), {23, design.panelTop + 2});
@@ -148,7 +142,7 @@ void MarriageTab::BuildParents() {
         const marriage::ParentFields fields = marriage::FieldsOf(design.parent);
         inputs_.Watch(list, [this, list, fields, parent = design.parent] {
             logic_.marriage.*fields.list = ToStdString(list->currentText());
-            return marriage::ComboBoxParentExit(logic_.marriage, parent) == Leave::Accepted;
+            return marriage::ComboBoxParentExit(logic_.marriage, parent);
         });
     }
 }

@@ -26,6 +26,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
     return MakeCaptioned<QLabel>(parent, name, caption, {}, geometry);
 }
 
+QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QPoint at) {
+    QLabel* label = MakeLabel(parent, name, caption, QRect(at, QSize(10, 16)));
+    label->adjustSize();
+    return label;
+}
+
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                              QRect geometry) {
     auto* button = MakeCaptioned<QToolButton>(parent, name, caption, hint, geometry);

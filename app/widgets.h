@@ -9,6 +9,7 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QPoint;
 class QRect;
 class QToolButton;
 class QWidget;
@@ -25,6 +26,9 @@ Widget* Make(QWidget* parent, const char* name, const QString& hint = {}) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+
+// A label as wide as its caption, its top-left corner where the layout places it.
+QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QPoint at);
 
 // A small button that never takes the focus: the input of its row keeps it.
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,

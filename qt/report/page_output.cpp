@@ -67,6 +67,16 @@ PrintOutcome SaveAsPdf(const report::Page& page, platform::Messages& messages, c
     return PrintOutcome::SavedAsPdf;
 }
 
+// One page on the printer; false when the printer did not take it or failed.
+bool PaintOn(QPrinter& printer, const report::Page& page, const QString& documentName) {
+    printer.setDocName(documentName);
+    SetUpPagedDevice(page, printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    RenderOnPagedDevice(page, painter);
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
 // The progress window of a print, shown only where there are widgets (not in the command-line tool).
 std::unique_ptr<QProgressDialog> ShowProgress(QWidget* parent, const QString& documentName) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
@@ -123,15 +133,8 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
                          QWidget* parent, const QString& documentName,
                          const std::filesystem::path& pdfFolder) {
     if (NoPrinter(printer)) return SaveAsPdf(page, messages, documentName, pdfFolder);
-    printer.setDocName(documentName);
-    SetUpPagedDevice(page, printer);
     const auto progress = ShowProgress(parent, documentName);
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        RenderOnPagedDevice(page, painter);
-        printed = painter.end() && printer.printerState() != QPrinter::Error;
-    }
+    const bool printed = PaintOn(printer, page, documentName);
     if (progress) progress->setValue(1);
     if (!printed) {
         messages.Show(platform::MessageIcon::Error,
@@ -151,16 +154,10 @@ std::string PrintThroughQueue(const report::Page& page, const std::string& print
                    ? "no printer is installed"
                    : "no default printer is set; name one after --print";
     }
-    const std::string name = ToStdString(target.printerName());
     QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(documentName);
     printer.setCopyCount(1);
-    SetUpPagedDevice(page, printer);
-    QPainter painter;
-    if (!painter.begin(&printer)) return "the printer '" + name + "' could not take the job";
-    RenderOnPagedDevice(page, painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return "the job sent to the printer '" + name + "' failed";
+    if (!PaintOn(printer, page, documentName))
+        return "the job sent to the printer '" + ToStdString(target.printerName()) + "' failed";
     return {};
 }
 

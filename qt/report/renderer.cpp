@@ -278,19 +278,17 @@ QByteArray PngBytes(const report::Page& page, int dpi) {
     return bytes;
 }
 
-bool WritePageFiles(const report::Page& page, const std::optional<std::filesystem::path>& pdf,
-                    const std::optional<std::filesystem::path>& png, QString* error) {
+namespace {
+
+// Writes the drawn outputs as one set; an output that could not be drawn writes nothing at all.
+bool WriteDrawn(const std::vector<std::pair<std::filesystem::path, QByteArray>>& drawn, QString* error) {
     std::vector<platform::FileContent> files;
-    for (const auto& [file, bytes] : {
-             std::pair{pdf, pdf ? PdfBytes(page) : QByteArray()                    },
-             std::pair{ png,                 png ? PngBytes(page,kPngDpi) : QByteArray()}
-    }) {
-        if (!file) continue;
+    for (const auto& [file, bytes] : drawn) {
         if (bytes.isEmpty()) {
-            if (error != nullptr) *error = FailureText(*file, QStringLiteral("the page could not be drawn"));
+            if (error != nullptr) *error = FailureText(file, QStringLiteral("the page could not be drawn"));
             return false;
         }
-        files.push_back({*file, bytes.toStdString()});
+        files.push_back({file, bytes.toStdString()});
     }
     if (const auto failure = platform::WriteFileSet(files)) {
         if (error != nullptr) *error = ToQString(failure->Text());
@@ -299,23 +297,30 @@ bool WritePageFiles(const report::Page& page, const std::optional<std::filesyste
     return true;
 }
 
+}  // namespace
+
+bool WritePageFiles(const report::Page& page, const std::optional<std::filesystem::path>& pdf,
+                    const std::optional<std::filesystem::path>& png, QString* error) {
+    std::vector<std::pair<std::filesystem::path, QByteArray>> drawn;
+    if (pdf) drawn.emplace_back(*pdf, PdfBytes(page));
+    if (png) drawn.emplace_back(*png, PngBytes(page, kPngDpi));
+    return WriteDrawn(drawn, error);
+}
+
 bool WritePdf(const report::Page& page, const std::filesystem::path& file, QString* error) {
-    return WritePageFiles(page, file, std::nullopt, error);
+    return WriteDrawn(
+        {
+            {file, PdfBytes(page)}
+    },
+        error);
 }
 
 bool WritePng(const report::Page& page, const std::filesystem::path& file, QString* error, int dpi) {
-    const QByteArray bytes = PngBytes(page, dpi);
-    if (bytes.isEmpty()) {
-        if (error != nullptr) *error = FailureText(file, QStringLiteral("the page could not be drawn"));
-        return false;
-    }
-    if (const auto failure = platform::WriteFileSet({
-            {file, bytes.toStdString()}
-    })) {
-        if (error != nullptr) *error = ToQString(failure->Text());
-        return false;
-    }
-    return true;
+    return WriteDrawn(
+        {
+            {file, PngBytes(page, dpi)}
+    },
+        error);
 }
 
 }  // namespace omenary::qt
