@@ -1,6 +1,10 @@
 #include "cli/command_support.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 
 #include <stdlib.h>
 
@@ -9,10 +13,10 @@
 
 #include "cli/cli.h"
 #include "cli/json.h"
+#include "cli/print_module.h"
 #include "core/astro/cycles.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
-#include "qt/report/page_output.h"
 #include "qt/report/renderer.h"
 
 namespace omenary::cli {
@@ -29,18 +33,39 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
     if (defaultHandler != nullptr) defaultHandler(type, context, text);
 }
 
+// Loads the printing module and prints; empty on success, else what went wrong.
+std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
+                              const QString& documentName) {
+    const QDir bin(QCoreApplication::applicationDirPath());
+    const QString folders[] = {bin.path(),
+                               QDir::cleanPath(bin.filePath(QString::fromUtf8(kPrintModuleFromBin)))};
+    for (const QString& folder : folders) {
+        const QString file = QDir(folder).filePath(QString::fromUtf8(kPrintModuleName));
+        if (!QFileInfo::exists(file)) continue;
+        QLibrary module(file);
+        const auto print = reinterpret_cast<PrintFunction>(module.resolve(kPrintFunctionName));
+        if (print == nullptr) return "printing is not available: " + qt::ToStdString(module.errorString());
+        std::string failure;
+        print(page, printer, documentName, failure);
+        return failure;
+    }
+    return "printing is not available: " + std::string(kPrintModuleName) + " is in neither " +
+           qt::ToStdString(folders[0]) + " nor " + qt::ToStdString(folders[1]);
+}
+
 }  // namespace
 
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
     if (defaultHandler == nullptr) defaultHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "omenary-cli";
     static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    // Lives as long as the process: omenary-cli ends with _Exit once its output is out, and tearing
+    // down the font database and plugins would only cost every run time.
+    new QGuiApplication(argc, argv);
     qt::InstallFontSubstitutions();
-    return application;
 }
 
 bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err) {
@@ -115,12 +140,13 @@ std::optional<RunOptions> ParseRunOptions(std::string_view command, const Argume
 ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
     : command_(command),
       options_(options),
-      application_(EnsureGuiApplication()),
       clock_(options.today),
       pictures_(options.data),
       // A command-line run is a fresh program on a fresh system: its settings live in memory and
       // the desktop program's settings are never touched.
-      logic_({messages_, clock_, options.data, {}, pictures_, true}) {}
+      logic_({messages_, clock_, options.data, {}, pictures_, true}) {
+    EnsureGuiApplication();
+}
 
 ProgramRun::~ProgramRun() = default;
 
@@ -144,7 +170,7 @@ int ProgramRun::Failed(std::ostream& err) const {
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
     if (options_.print) {
-        const std::string failure = qt::PrintThroughQueue(page, *options_.print, qt::ToQString(command_));
+        const std::string failure = PrintThroughQueue(page, *options_.print, qt::ToQString(command_));
         if (!failure.empty()) {
             err << "omenary-cli " << command_ << ": " << failure << "\n";
             return kExitFailed;

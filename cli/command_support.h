@@ -23,13 +23,11 @@
 #include "core/shell/omenary.h"
 #include "qt/platform/picture_files.h"
 
-class QGuiApplication;
-
 namespace omenary::cli {
 
 // Text and pictures need a GUI application; without a display the offscreen platform draws as well.
-// Null when one already exists.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication();
+// One made here is never destroyed: the program ends with _Exit.
+void EnsureGuiApplication();
 
 // Empty names for the data folder or an output file are refused (status 2) in every command; false
 // then, with the refusal on err.
@@ -114,7 +112,6 @@ class ProgramRun {
   private:
     std::string command_;
     RunOptions options_;
-    std::unique_ptr<QGuiApplication> application_;
     platform::RecordedMessages messages_;
     platform::FixedClock clock_;
     qt::QtPictureFiles pictures_;

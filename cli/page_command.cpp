@@ -76,7 +76,7 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
 int RunPageCommand(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed = Parse(args, err);
     if (!parsed) return kExitRefused;
-    const auto application = EnsureGuiApplication();
+    EnsureGuiApplication();
 
     report::Page page = PageNamed(parsed->page)();
     try {

@@ -10,12 +10,16 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <variant>
 
 #include "core/platform/file_set.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/pdf_text_layer.h"
 
 namespace omenary::qt {
 
@@ -23,6 +27,8 @@ namespace {
 
 constexpr double kInchesPerMetre = 0.0254;
 constexpr double kPixelsPerPoint = report::kLayoutUnitsPerInch / 72;
+// Three pages hold a few hundred captions; the window's runs make new ones as the user goes.
+constexpr std::size_t kMaxLaidOutCaptions = 4096;
 
 QColor ColourOf(report::Colour colour) {
     return QColor::fromRgb(report::ColourRgb(colour));
@@ -72,6 +78,18 @@ class CaptionLine {
     QTextLine line_;
 };
 
+// Captions as laid out, kept for the run: a page measures and draws each caption more than once (its
+// box, the page, the PDF's text layer, the report), and the window draws the same pages again.
+const CaptionLine& LaidOut(const report::Font& font, std::string_view caption) {
+    static std::unordered_map<std::string, std::unique_ptr<const CaptionLine>> laidOut;
+    std::string key = font.face + '\x1f' + std::to_string(font.points) + '\x1f' +
+                      static_cast<char>('0' + font.bold + 2 * font.italic + 4 * font.underline) + '\x1f';
+    key += caption;
+    if (const auto found = laidOut.find(key); found != laidOut.end()) return *found->second;
+    if (laidOut.size() >= kMaxLaidOutCaptions) laidOut.clear();
+    return *laidOut.emplace(std::move(key), std::make_unique<const CaptionLine>(font, caption)).first->second;
+}
+
 void DrawText(const report::Text& text, const report::Box& box, QPainter& painter) {
     const QRectF area(box.x, box.y, box.width, box.height);
     if (!text.transparent) painter.fillRect(area, Qt::white);
@@ -80,7 +98,7 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
     painter.scale(1 / kTextMagnification, 1 / kTextMagnification);
     painter.setPen(ColourOf(text.font.colour));
     // Captions are drawn from the top of their box and never clipped by it.
-    CaptionLine line(text.font, text.caption);
+    const CaptionLine& line = LaidOut(text.font, text.caption);
     const double room = area.width() * kTextMagnification - line.Width();
     const double shift = text.alignment == report::Alignment::Right    ? room
                          : text.alignment == report::Alignment::Centre ? room / 2
@@ -168,7 +186,7 @@ QFont PageFont(const report::Font& font) {
 
 report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view caption) const {
     const QFontMetricsF metrics(PageFont(font));
-    return {0, 0, static_cast<int>(std::ceil(CaptionLine(font, caption).Width() / kTextMagnification)),
+    return {0, 0, static_cast<int>(std::ceil(LaidOut(font, caption).Width() / kTextMagnification)),
             static_cast<int>(std::ceil(metrics.height() / kTextMagnification))};
 }
 
@@ -222,39 +240,6 @@ QImage RenderImage(const report::Page& page, int dpi) {
     return image;
 }
 
-namespace {
-
-// The Thai marks the TLWG faces draw with their shifted glyphs, which their character maps place at
-// U+F700 ... U+F71A; the PDF's text must carry the marks themselves.
-constexpr char16_t kShiftedThai[] = {0x0E10, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B,
-                                     0x0E4C, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E0D, 0x0E31, 0x0E4D,
-                                     0x0E47, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E38, 0x0E39, 0x0E3A};
-
-// Rewrites the character maps (ToUnicode) of the PDF's fonts in place: shifted Thai glyphs read as
-// their marks, and the blank glyph (which the faces also map from the tab) as a blank. Each entry
-// keeps its length, so no offset in the file changes.
-void MendTextLayer(QByteArray& pdf) {
-    for (qsizetype at = pdf.indexOf("begincmap"); at >= 0; at = pdf.indexOf("begincmap", at)) {
-        const qsizetype end = pdf.indexOf("endcmap", at);
-        if (end < 0) return;
-        for (qsizetype i = pdf.indexOf('<', at); i >= 0 && i + 5 < end; i = pdf.indexOf('<', i + 1)) {
-            if (pdf[i + 5] != '>') continue;
-            bool hex = false;
-            const uint code = QByteArray(pdf.constData() + i + 1, 4).toUInt(&hex, 16);
-            if (!hex) continue;
-            char16_t mended = 0;
-            if (code >= 0xF700 && code < 0xF700 + std::size(kShiftedThai))
-                mended = kShiftedThai[code - 0xF700];
-            if (code == 0x0009) mended = 0x0020;
-            if (mended != 0)
-                pdf.replace(i + 1, 4, QByteArray::number(mended, 16).rightJustified(4, '0').toUpper());
-        }
-        at = end;
-    }
-}
-
-}  // namespace
-
 QByteArray PdfBytes(const report::Page& page) {
     QByteArray bytes;
     QBuffer out(&bytes);
@@ -265,9 +250,12 @@ QByteArray PdfBytes(const report::Page& page) {
     QPainter painter;
     if (!painter.begin(&writer)) return {};
     RenderOnPagedDevice(page, painter);
-    painter.end();
-    MendTextLayer(bytes);
-    return bytes;
+    if (!painter.end()) return {};
+    MendCharacterMaps(bytes);
+    // The same page drawn once more, for the text of each item the writer made a text object of.
+    TextItemRecorder recorder;
+    if (QPainter items; items.begin(&recorder)) DrawBand(page, items);
+    return WithActualText(bytes, recorder.Texts());
 }
 
 QByteArray PngBytes(const report::Page& page, int dpi) {

@@ -1,0 +1,44 @@
+// The text layer of the page's PDF: what copying or searching in a viewer gives. Qt writes every text
+// item as one text object of glyphs, which a viewer maps back to characters through the font; Thai
+// does not survive that on its own (sara am is drawn as two glyphs, marks sit apart from their
+// consonants, shifted marks map to private-use characters). The page says outright what each text
+// object reads.
+#pragma once
+
+#include <QByteArray>
+#include <QPaintDevice>
+#include <QStringList>
+#include <memory>
+
+namespace omenary::qt {
+
+// A paint device that draws nothing and keeps the characters of every text item a painter hands
+// it, in order: the same items, cut the same way, that a painter hands the PDF writer.
+class TextItemRecorder final : public QPaintDevice {
+  public:
+    TextItemRecorder();
+    ~TextItemRecorder() override;
+    TextItemRecorder(const TextItemRecorder&) = delete;
+    TextItemRecorder& operator=(const TextItemRecorder&) = delete;
+
+    QPaintEngine* paintEngine() const override;
+    const QStringList& Texts() const;
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+  private:
+    class Engine;
+    std::unique_ptr<Engine> engine_;
+};
+
+// The PDF with the k-th text object of its page marked as reading the k-th text. A file whose page
+// does not hold exactly one text object per text, or that is not laid out as Qt writes it, is
+// returned as it was.
+QByteArray WithActualText(const QByteArray& pdf, const QStringList& texts);
+
+// Rewrites the character maps (ToUnicode) of the PDF's fonts in place, for viewers that read the
+// glyphs: shifted Thai glyphs read as their marks and the blank glyph as a blank.
+void MendCharacterMaps(QByteArray& pdf);
+
+}  // namespace omenary::qt
