@@ -7,13 +7,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
 #include "core/platform/file_set.h"
 #include "qt/platform/fonts.h"
@@ -38,44 +38,75 @@ double DpiOf(const QPainter& painter) {
     return painter.device()->logicalDpiY();
 }
 
-// A caption laid out on one line in its page font. Where the stand-in face's blank is wider than the
-// designed face's, every blank is narrowed to the designed width, so that blank-padded captions keep
-// their shape and the text itself keeps its blanks.
+bool IsNeutral(QChar c) {
+    return c.script() == QChar::Script_Common || c.script() == QChar::Script_Inherited;
+}
+
+// A caption on one line in its page font. Where the stand-in face's blank is wider than the designed
+// face's, every blank is narrowed to the designed width (to whole 64ths of a pixel, as Qt spaces
+// letters), so that blank-padded captions keep their shape; the words between are drawn apart.
+// Measured as Qt lays the caption out as one line, without asking for its line breaks, which for
+// Thai would load a word dictionary into every run.
 class CaptionLine {
   public:
-    CaptionLine(const report::Font& font, std::string_view caption)
-        : layout_(ToQString(caption), PageFont(font)) {
+    CaptionLine(const report::Font& font, std::string_view caption) : font_(PageFont(font)) {
+        const QString text = ToQString(caption);
+        const QFontMetricsF metrics(font_);
+        ascent_ = metrics.ascent();
+        width_ = metrics.horizontalAdvance(text);
         const FontSubstitution* substitution = SubstitutionFor(font.face);
-        if (substitution != nullptr && substitution->blankEm > 0) {
-            const double designed =
-                substitution->blankEm * font.points * kPixelsPerPoint * kTextMagnification;
-            QTextCharFormat narrow;
-            narrow.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-            narrow.setFontLetterSpacing(designed -
-                                        QFontMetricsF(layout_.font()).horizontalAdvance(QLatin1Char(' ')));
-            QList<QTextLayout::FormatRange> blanks;
-            const QString& text = layout_.text();
-            for (int i = 0; i < text.size(); ++i) {
-                if (text[i] != QLatin1Char(' ')) continue;
-                int end = i;
-                while (end < text.size() && text[end] == QLatin1Char(' '))
-                    ++end;
-                blanks.append({i, end - i, narrow});
-                i = end;
-            }
-            layout_.setFormats(blanks);
+        if (substitution == nullptr || substitution->blankEm <= 0 || !text.contains(QLatin1Char(' '))) {
+            if (!text.isEmpty()) words_.push_back({text, 0, font_});
+            return;
         }
-        layout_.beginLayout();
-        line_ = layout_.createLine();
-        layout_.endLayout();
+        const double designed = substitution->blankEm * font.points * kPixelsPerPoint * kTextMagnification;
+        const double own = metrics.horizontalAdvance(QLatin1Char(' '));
+        const double narrowing = std::round((designed - own) * 64) / 64;
+        // Digits and signs take the script of the caption's text: after Thai they are not kerned, as
+        // they would be standing alone.
+        const bool thai =
+            std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Thai; });
+        double x = 0;
+        for (qsizetype i = 0; i < text.size();) {
+            const bool blanks = text[i] == QLatin1Char(' ');
+            qsizetype end = i;
+            while (end < text.size() && (text[end] == QLatin1Char(' ')) == blanks)
+                ++end;
+            Word word{text.mid(i, end - i), x, font_};
+            if (blanks) {
+                width_ += narrowing * static_cast<double>(end - i);
+                x += (own + narrowing) * static_cast<double>(end - i);
+                // Blanks are drawn only where they show: under a rule.
+                word.font.setLetterSpacing(QFont::AbsoluteSpacing, narrowing);
+                if (font_.underline()) words_.push_back(word);
+            } else {
+                if (thai && std::all_of(word.text.begin(), word.text.end(), IsNeutral))
+                    word.font.setKerning(false);
+                x += QFontMetricsF(word.font).horizontalAdvance(word.text);
+                words_.push_back(word);
+            }
+            i = end;
+        }
     }
 
-    double Width() const { return line_.isValid() ? line_.naturalTextWidth() : 0; }
-    void Draw(QPainter& painter, QPointF topLeft) const { layout_.draw(&painter, topLeft); }
+    double Width() const { return width_; }
+    void Draw(QPainter& painter, QPointF topLeft) const {
+        for (const Word& word : words_) {
+            painter.setFont(word.font);
+            painter.drawText(topLeft + QPointF(word.x, ascent_), word.text);
+        }
+    }
 
   private:
-    QTextLayout layout_;
-    QTextLine line_;
+    struct Word {
+        QString text;
+        double x = 0;
+        QFont font;
+    };
+    QFont font_;
+    double ascent_ = 0;
+    double width_ = 0;
+    std::vector<Word> words_;
 };
 
 // Captions as laid out, kept for the run: a page measures and draws each caption more than once (its
