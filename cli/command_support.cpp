@@ -62,6 +62,8 @@ void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "omenary-cli";
     static char* argv[] = {name, nullptr};
+    // Pages alone need no desktop font rules; the system's configuration stays if this fails.
+    qt::UsePageFontConfiguration();
     // Lives as long as the process: omenary-cli ends with _Exit once its output is out, and tearing
     // down the font database and plugins would only cost every run time.
     new QGuiApplication(argc, argv);
