@@ -70,10 +70,10 @@ bool ExamineRecord(CoinValues& values, const calendar::DayRecord& day, int giver
 }
 
 void Walk(CoinValues& values, const std::string& startKey, int giverStem, int giverBranch) {
-    const TextLines& lines = values.listboxcalendar;
     bool started = false;
-    for (std::size_t i = 0; i < lines.Count(); ++i) {
-        const std::string_view line = lines.Line(i);
+    std::size_t offset = 0;
+    while (const auto next = values.listboxcalendar.NextLine(&offset)) {
+        const std::string_view line = *next;
         if (!started) {
             if (line.substr(0, calendar::kDateKeyLength) != startKey) continue;
             started = true;

@@ -7,42 +7,39 @@
 
 namespace omenary {
 
-TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
-    // memchr finds the line ends many bytes at a time; a calendar of 95 000 days splits in about a
-    // millisecond. Lone CRs are looked for only inside each LF-ended stretch.
-    const char* const data = bytes_.data();
-    const char* const end = data + bytes_.size();
-    spans_.reserve(static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
-    const auto add = [&](const char* first, const char* last) {
-        spans_.emplace_back(static_cast<std::size_t>(first - data), static_cast<std::size_t>(last - first));
-    };
-    const char* line = data;
-    while (line < end) {
-        const auto* lf =
-            static_cast<const char*>(std::memchr(line, '\n', static_cast<std::size_t>(end - line)));
-        const char* stretchEnd = lf != nullptr ? lf : end;
-        bool crlf = false;
-        while (const auto* cr = static_cast<const char*>(
-                   std::memchr(line, '\r', static_cast<std::size_t>(stretchEnd - line)))) {
-            add(line, cr);
-            line = cr + 1;
-            if (line == lf) {
-                crlf = true;
-                break;
-            }
-        }
-        if (lf == nullptr) {
-            if (line < end) add(line, end);
-            break;
-        }
-        if (!crlf) add(line, lf);
-        line = lf + 1;
+std::optional<std::string_view> TextLines::NextLine(std::size_t* offset) const {
+    const std::size_t from = *offset;
+    if (from >= bytes_.size()) return std::nullopt;
+    // memchr finds the LF many bytes at a time; a lone CR is looked for only before it.
+    const char* const line = bytes_.data() + from;
+    const std::size_t left = bytes_.size() - from;
+    const auto* lf = static_cast<const char*>(std::memchr(line, '\n', left));
+    const std::size_t stretch = lf != nullptr ? static_cast<std::size_t>(lf - line) : left;
+    if (const auto* cr = static_cast<const char*>(std::memchr(line, '\r', stretch))) {
+        const auto length = static_cast<std::size_t>(cr - line);
+        *offset = from + length + (cr + 1 == lf ? 2 : 1);
+        return std::string_view(line, length);
     }
+    *offset = from + stretch + 1;
+    return std::string_view(line, stretch);
+}
+
+const std::vector<std::pair<std::size_t, std::size_t>>& TextLines::Index() const {
+    if (!indexed_) {
+        spans_.clear();
+        spans_.reserve(static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
+        std::size_t offset = 0;
+        for (std::size_t start = 0; const auto line = NextLine(&offset); start = offset)
+            spans_.emplace_back(start, line->size());
+        indexed_ = true;
+    }
+    return spans_;
 }
 
 std::string_view TextLines::Line(std::size_t index) const {
-    if (index >= spans_.size()) return {};
-    return std::string_view(bytes_).substr(spans_[index].first, spans_[index].second);
+    const auto& spans = Index();
+    if (index >= spans.size()) return {};
+    return std::string_view(bytes_).substr(spans[index].first, spans[index].second);
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) {

@@ -16,16 +16,24 @@ class TextLines {
   public:
     TextLines() = default;
     // CR LF, a lone CR and a lone LF each end a line; a final line without an ending counts too.
-    explicit TextLines(std::string bytes);
+    explicit TextLines(std::string bytes) : bytes_(std::move(bytes)) {}
 
-    std::size_t Count() const { return spans_.size(); }
+    std::size_t Count() const { return Index().size(); }
     // The line at a 0-based index; at or past the end an empty line, never an error.
     std::string_view Line(std::size_t index) const;
     const std::string& Bytes() const { return bytes_; }
 
+    // Reading in order without the index, which a one-pass reader of a large file does not need:
+    // the line starting at *offset (0 for the first), moving *offset to the next; nothing at the end.
+    std::optional<std::string_view> NextLine(std::size_t* offset) const;
+
   private:
+    // Where each line starts and how long it is, made on first use (lines are read on one thread).
+    const std::vector<std::pair<std::size_t, std::size_t>>& Index() const;
+
     std::string bytes_;
-    std::vector<std::pair<std::size_t, std::size_t>> spans_;  // offset, length
+    mutable std::vector<std::pair<std::size_t, std::size_t>> spans_;  // offset, length
+    mutable bool indexed_ = false;
 };
 
 // The whole content of a file as bytes; nothing when it cannot be read. Files larger than maxBytes

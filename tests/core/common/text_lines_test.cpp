@@ -15,9 +15,19 @@ std::vector<std::string> AllLines(const TextLines& lines) {
     return all;
 }
 
+// The lines as a one-pass reader gets them; they must be the indexed ones.
+std::vector<std::string> InOrder(const TextLines& lines) {
+    std::vector<std::string> all;
+    std::size_t offset = 0;
+    while (const auto line = lines.NextLine(&offset))
+        all.emplace_back(*line);
+    return all;
+}
+
 TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
     const TextLines lines("a\r\nb\rc\nd\r\n\r\ne");
     EXPECT_EQ(AllLines(lines), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    EXPECT_EQ(InOrder(lines), AllLines(lines));
     EXPECT_EQ(lines.Line(6), "");
     EXPECT_EQ(lines.Line(1000), "");
     struct Case {
@@ -32,8 +42,10 @@ TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
              Case{ "a\r\r\nb", {"a", "", "b"}},
              Case{"\r\n\r\ne",  {"", "", "e"}},
              Case{ "a\n\rb\r", {"a", "", "b"}}
-    })
+    }) {
         EXPECT_EQ(AllLines(TextLines(c.bytes)), c.lines) << c.bytes;
+        EXPECT_EQ(InOrder(TextLines(c.bytes)), c.lines) << c.bytes;
+    }
 }
 
 }  // namespace
