@@ -283,9 +283,15 @@ QByteArray PdfBytes(const report::Page& page) {
     RenderOnPagedDevice(page, painter);
     if (!painter.end()) return {};
     MendCharacterMaps(bytes);
-    // The same page drawn once more, for the text of each item the writer made a text object of.
+    // The page's captions drawn once more, in the same order, for the text of each item the writer
+    // made a text object of.
     TextItemRecorder recorder;
-    if (QPainter items; items.begin(&recorder)) DrawBand(page, items);
+    if (QPainter items; items.begin(&recorder)) {
+        const QtTextMetrics metrics;
+        for (const report::Element& element : page.Elements())
+            if (const auto* text = std::get_if<report::Text>(&element.content))
+                DrawText(*text, page.FinalBox(element, metrics), items);
+    }
     return WithActualText(bytes, recorder.Texts());
 }
 
