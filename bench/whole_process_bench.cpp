@@ -47,28 +47,20 @@ Run RunProcess(const std::vector<std::string>& command) {
     return {took.count(), usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
-double BareSeconds() {
-    static const double median = [] {
-        std::vector<double> times;
-        for (int i = 0; i < 21; ++i)
-            times.push_back(RunProcess({OMENARY_BARE_PATH, kOut}).seconds);
-        std::nth_element(times.begin(), times.begin() + 10, times.end());
-        return times[10];
-    }();
-    return median;
-}
-
+// Each run of a command follows a run of the bare program, so that both see the machine in the
+// same state; x_bare is the ratio of their total times.
 void Measure(benchmark::State& state, std::vector<std::string> command) {
     command.insert(command.end(), {"--data", kData, "--pdf", kOut});
-    double total = 0, peak = 0;
+    double total = 0, bare = 0, peak = 0;
     for (auto _ : state) {
+        bare += RunProcess({OMENARY_BARE_PATH, kOut}).seconds;
         const Run run = RunProcess(command);
         if (!run.ok) state.SkipWithError("the process failed");
         state.SetIterationTime(run.seconds);
         total += run.seconds;
         peak = std::max(peak, run.peakMiB);
     }
-    state.counters["x_bare"] = total / static_cast<double>(state.iterations()) / BareSeconds();
+    state.counters["x_bare"] = total / bare;
     state.counters["peak_MiB"] = peak;
     fs::remove(kOut);
 }
