@@ -18,14 +18,15 @@ dpkg-deb --field "$deb" Package Version Architecture Depends
 echo "== install"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "$deb" > /dev/null
 trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" dpkg -r omenary > /dev/null' EXIT
-for file in /usr/bin/omenary /usr/bin/omenary-cli /usr/share/omenary/HOROSCOPE.INI \
+module=$(dpkg -L omenary | grep '/omenary/omenary-print.so$')
+for file in /usr/bin/omenary /usr/bin/omenary-cli "$module" /usr/share/omenary/HOROSCOPE.INI \
     /usr/share/omenary/Calendar1.TXT /usr/share/omenary/logo.bmp /usr/share/applications/omenary.desktop \
     /usr/share/icons/hicolor/scalable/apps/omenary.svg; do
     [ -f "$file" ] || { echo "missing after install: $file" >&2; exit 1; }
 done
 grep -q '^Path=/usr/share/omenary$' /usr/share/applications/omenary.desktop
 man -w omenary-cli > /dev/null
-echo "installed: programs, data, menu entry (working directory /usr/share/omenary), icon, manual page"
+echo "installed: programs, printing module ($module), data, menu entry (working directory /usr/share/omenary), icon, manual page"
 
 echo "== omenary-cli from /usr/bin on /usr/share/omenary"
 work=$(mktemp -d)
@@ -40,6 +41,14 @@ for command in "general --back 140 --person1 1 --year 2548" "marriage --groom 25
     echo "$name: $(wc -c < "$name.json") bytes of JSON, $pages page PDF, ${size} pt"
     [ "$pages" = 1 ]
 done
+# Printing is a module of its own, loaded from the library folder: a printer that does not exist is
+# named in the answer (a missing module would say that printing is not available).
+set +e
+answer=$(omenary-cli general --back 140 --person1 1 --year 2548 --data /usr/share/omenary --print nosuch 2>&1 >/dev/null)
+status=$?
+set -e
+echo "print to a printer that does not exist: status $status: $answer"
+[ "$status" = 1 ] && [[ "$answer" == *"'nosuch'"* ]]
 
 echo "== omenary from /usr/bin in the menu entry's working directory"
 mkdir -p "$work/home"
