@@ -1,7 +1,9 @@
 #include "qt/platform/fonts.h"
 
 #include <fontconfig/fontconfig.h>
+
 #include <QFont>
+#include <cstdlib>
 
 namespace omenary::qt {
 
@@ -11,6 +13,8 @@ void InstallFontSubstitutions() {
 }
 
 bool UsePageFontConfiguration() {
+    // A configuration the user names is theirs to keep.
+    if (std::getenv("FONTCONFIG_FILE") != nullptr || std::getenv("FONTCONFIG_PATH") != nullptr) return false;
     static constexpr char kConfiguration[] =
         "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\"><fontconfig>"
         "<dir>/usr/share/fonts</dir><dir>/usr/local/share/fonts</dir><dir prefix=\"xdg\">fonts</dir>"

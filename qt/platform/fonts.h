@@ -34,7 +34,8 @@ void InstallFontSubstitutions();
 // For a run that only makes pages (the command-line tool): fonts come from the system's and the
 // user's font folders as their caches list them, without the desktop's alias, hinting and
 // rendering rules, which no page uses and which take milliseconds to read. Before the first font is
-// asked for; false (and the system's configuration stays) when it cannot be set up.
+// asked for; false (and the system's configuration stays) when it cannot be set up or the user names
+// a configuration (FONTCONFIG_FILE, FONTCONFIG_PATH).
 bool UsePageFontConfiguration();
 
 // The stand-in of a designed face; nothing for a face that is not in the table.

@@ -124,5 +124,40 @@ TEST(CliProgram, CommandsAgreeOnOutputsAndStayQuiet) {
     EXPECT_EQ(version.out, std::string("omenary-cli ") + OMENARY_VERSION + "\n");
 }
 
+// The page font configuration changes nothing on the page: every value and every element's box is
+// what the system's full font configuration gives (which a user who names one keeps).
+TEST(CliProgram, ThePagesFontConfigurationLaysThePagesOutAsTheSystemsDoes) {
+    const std::string data = std::string(" --data ") + OMENARY_DATA_DIR;
+    for (const std::string& command :
+         {"general --back 140 --person1 1 --year 2548 --today 2005-03-15" + data,
+          "marriage --groom 2517 --bride 2520 --today 2004-07-10" + data,
+          "coin --stem 3 --branch 7 --start 2547-01-05 --today 2004-01-05" + data}) {
+        const auto own = omenary::testing::RunCliProcess(command);
+        const auto system = omenary::testing::RunCommandLine("FONTCONFIG_FILE=/etc/fonts/fonts.conf " +
+                                                             std::string(OMENARY_CLI_PATH) + " " + command);
+        ASSERT_EQ(own.status, 0) << command << own.err;
+        EXPECT_EQ(system.status, 0) << command << system.err;
+        EXPECT_EQ(own.out, system.out) << command;
+    }
+}
+
+// Printing is a module beside the program: without it --print says so and fails, and the other
+// outputs are not touched.
+TEST(CliProgram, WithoutItsPrintingModuleAPrintRunSaysPrintingIsNotAvailable) {
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "omenary-cli-alone";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path alone = folder / "omenary-cli";
+    std::filesystem::copy_file(OMENARY_CLI_PATH, alone, std::filesystem::copy_options::overwrite_existing);
+    const auto printed = omenary::testing::RunCommandLine(
+        alone.string() + " general --back 140 --person1 1 --year 2548 --data " + OMENARY_DATA_DIR +
+        " --print");
+    EXPECT_EQ(printed.status, 1);
+    EXPECT_NE(printed.err.find("printing is not available: omenary-print.so is in neither"),
+              std::string::npos)
+        << printed.err;
+    EXPECT_EQ(printed.out, "");
+    std::filesystem::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace omenary::cli

@@ -28,11 +28,12 @@ inline CliOutcome RunCliInProcess(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-// The program itself with the arguments (quoted as the shell needs them); both streams captured.
-inline CliOutcome RunCliProcess(const std::string& args) {
+// A whole shell command line (environment settings, another copy of the program); both streams
+// captured.
+inline CliOutcome RunCommandLine(const std::string& line) {
     const std::filesystem::path errFile =
         std::filesystem::temp_directory_path() / ("omenary-cli-err-" + std::to_string(::getpid()));
-    const std::string command = std::string(OMENARY_CLI_PATH) + " " + args + " 2>" + errFile.string();
+    const std::string command = line + " 2>" + errFile.string();
     CliOutcome outcome{-1, "", ""};
     if (FILE* pipe = popen(command.c_str(), "r"); pipe != nullptr) {
         char buffer[4096];
@@ -48,6 +49,11 @@ inline CliOutcome RunCliProcess(const std::string& args) {
     outcome.err = text.str();
     std::filesystem::remove(errFile);
     return outcome;
+}
+
+// The program itself with the arguments (quoted as the shell needs them); both streams captured.
+inline CliOutcome RunCliProcess(const std::string& args) {
+    return RunCommandLine(std::string(OMENARY_CLI_PATH) + " " + args);
 }
 
 }  // namespace omenary::testing
