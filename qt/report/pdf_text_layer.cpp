@@ -129,10 +129,15 @@ std::optional<qsizetype> ObjectBody(const QByteArray& pdf, const CrossReference&
     return static_cast<qsizetype>(at) + head.size();
 }
 
+// A UTF-16 code unit as PDF writes it in hex strings and character maps.
+QByteArray Hex(char16_t unit) {
+    return QByteArray::number(unit, 16).rightJustified(4, '0').toUpper();
+}
+
 QByteArray Utf16Hex(const QString& text) {
     QByteArray hex = "FEFF";
     for (const QChar c : text)
-        hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+        hex += Hex(c.unicode());
     return hex;
 }
 
@@ -261,8 +266,7 @@ void MendCharacterMaps(QByteArray& pdf) {
             if (code >= 0xF700 && code < 0xF700 + std::size(kShiftedThai))
                 mended = kShiftedThai[code - 0xF700];
             if (code == 0x0009) mended = 0x0020;
-            if (mended != 0)
-                pdf.replace(i + 1, 4, QByteArray::number(mended, 16).rightJustified(4, '0').toUpper());
+            if (mended != 0) pdf.replace(i + 1, 4, Hex(mended));
         }
         at = end;
     }

@@ -53,6 +53,7 @@ class CaptionLine {
         const QString text = ToQString(caption);
         const QFontMetricsF metrics(font_);
         ascent_ = metrics.ascent();
+        height_ = metrics.height();
         width_ = metrics.horizontalAdvance(text);
         const FontSubstitution* substitution = SubstitutionFor(font.face);
         if (substitution == nullptr || substitution->blankEm <= 0 || !text.contains(QLatin1Char(' '))) {
@@ -77,8 +78,10 @@ class CaptionLine {
                 width_ += narrowing * static_cast<double>(end - i);
                 x += (own + narrowing) * static_cast<double>(end - i);
                 // Blanks are drawn only where they show: under a rule.
-                word.font.setLetterSpacing(QFont::AbsoluteSpacing, narrowing);
-                if (font_.underline()) words_.push_back(word);
+                if (font_.underline()) {
+                    word.font.setLetterSpacing(QFont::AbsoluteSpacing, narrowing);
+                    words_.push_back(word);
+                }
             } else {
                 if (thai && std::all_of(word.text.begin(), word.text.end(), IsNeutral))
                     word.font.setKerning(false);
@@ -90,6 +93,7 @@ class CaptionLine {
     }
 
     double Width() const { return width_; }
+    double Height() const { return height_; }
     void Draw(QPainter& painter, QPointF topLeft) const {
         for (const Word& word : words_) {
             painter.setFont(word.font);
@@ -105,6 +109,7 @@ class CaptionLine {
     };
     QFont font_;
     double ascent_ = 0;
+    double height_ = 0;
     double width_ = 0;
     std::vector<Word> words_;
 };
@@ -216,9 +221,9 @@ QFont PageFont(const report::Font& font) {
 }
 
 report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view caption) const {
-    const QFontMetricsF metrics(PageFont(font));
-    return {0, 0, static_cast<int>(std::ceil(LaidOut(font, caption).Width() / kTextMagnification)),
-            static_cast<int>(std::ceil(metrics.height() / kTextMagnification))};
+    const CaptionLine& line = LaidOut(font, caption);
+    return {0, 0, static_cast<int>(std::ceil(line.Width() / kTextMagnification)),
+            static_cast<int>(std::ceil(line.Height() / kTextMagnification))};
 }
 
 void DrawBand(const report::Page& page, QPainter& painter) {
