@@ -33,12 +33,13 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
     if (defaultHandler != nullptr) defaultHandler(type, context, text);
 }
 
-// Loads the printing module and prints; empty on success, else what went wrong.
+// Loads the printing module (beside the binary in the build tree, in the library folder once
+// installed) and prints; empty on success, else what went wrong.
 std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
                               const QString& documentName) {
     const QDir bin(QCoreApplication::applicationDirPath());
     const QString folders[] = {bin.path(),
-                               QDir::cleanPath(bin.filePath(QString::fromUtf8(kPrintModuleFromBin)))};
+                               QDir::cleanPath(bin.filePath(QStringLiteral(OMENARY_PRINT_MODULE_FROM_BIN)))};
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(QString::fromUtf8(kPrintModuleName));
         if (!QFileInfo::exists(file)) continue;

@@ -9,10 +9,9 @@
 
 namespace omenary::cli {
 
-// The module's file name, and where it stands: beside omenary-cli in the build tree, in the
-// program's library folder once installed (relative to the binary's folder).
+// The module's file name; it stands beside omenary-cli in the build tree and in the program's library
+// folder once installed.
 inline constexpr const char* kPrintModuleName = "omenary-print.so";
-inline constexpr const char* kPrintModuleFromBin = OMENARY_PRINT_MODULE_FROM_BIN;
 
 // The one function the module exports: qt::PrintThroughQueue.
 inline constexpr const char* kPrintFunctionName = "omenary_print_through_queue";
