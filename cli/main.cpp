@@ -1,4 +1,6 @@
 // omenary-cli: computes omenaries and generates calendar data without a window.
+#include <malloc.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,9 @@
 #include "cli/cli.h"
 
 int main(int argc, char* argv[]) {
+    // A run lasts a few dozen milliseconds. Memory handed back to the system whenever a picture or
+    // font is done with had to be faulted in again for the next: a few milliseconds a run.
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
     const std::vector<std::string> args(argv + 1, argv + argc);
     int status = omenary::cli::Run(args, std::cout, std::cerr);
     // A script must not take truncated output for success: what did not reach standard output is a

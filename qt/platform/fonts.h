@@ -31,11 +31,13 @@ inline constexpr FontSubstitution kFontSubstitutions[] = {
 
 void InstallFontSubstitutions();
 
-// For a run that only makes pages (the command-line tool): fonts come from the system's and the
-// user's font folders as their caches list them, without the desktop's alias, hinting and
-// rendering rules, which no page uses and which take milliseconds to read. Before the first font is
-// asked for; false (and the system's configuration stays) when it cannot be set up or the user names
-// a configuration (FONTCONFIG_FILE, FONTCONFIG_PATH).
+// For a run that only makes pages (the command-line tool): the faces that stand in on the pages,
+// from the system's and the user's font folders as their caches list them. Without the desktop's
+// alias, hinting and rendering rules, which no page uses and which take milliseconds to read, and
+// without the hundreds of other faces a desktop may have, which every font lookup would weigh. All
+// installed faces when a stand-in face is missing. Before the first font is asked for; false (and
+// the system's configuration stays) when it cannot be set up or the user names a configuration
+// (FONTCONFIG_FILE, FONTCONFIG_PATH).
 bool UsePageFontConfiguration();
 
 // The stand-in of a designed face; nothing for a face that is not in the table.

@@ -1,10 +1,13 @@
 #include "qt/platform/picture_files.h"
 
-#include <QDateTime>
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <system_error>
 #include <utility>
 
 #include "qt/platform/qt_text.h"
@@ -43,7 +46,7 @@ namespace {
 // A file as last seen: a changed file is decoded again.
 struct Seen {
     QString path;
-    qint64 modified = 0;
+    qint64 modified = 0;  // nanoseconds
     qint64 size = 0;
     bool operator==(const Seen&) const = default;
 };
@@ -54,27 +57,47 @@ size_t qHash(const Seen& seen, size_t seed = 0) {
 
 QImage Decode(const std::filesystem::path& file) {
     if (!platform::BitmapDataComplete(file)) return {};
-    QImageReader reader(ToQString(file.string()));
-    // The content decides: a bitmap saved under another picture suffix still loads, text never does.
-    reader.setDecideFormatFromContent(true);
+    QFile in(ToQString(file.string()));
+    if (!in.open(QIODevice::ReadOnly)) return {};
+    // Windows bitmaps, all the program ships, go straight to Qt's own reader. Anything else is known
+    // by its content whatever its suffix, so a bitmap saved under another picture suffix still loads
+    // and text never does; that asks every image plugin, which costs a page run a few milliseconds.
+    const bool bitmap = in.peek(2) == "BM";
+    QImageReader reader(&in, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setDecideFormatFromContent(!bitmap);
     // No slot of any page or tab needs more; a larger picture would only stall the window.
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) return {};
     return reader.read();
 }
 
+// The file as it stands now, in one look; nothing when it is not a regular file. Pictures stored
+// with the program (":/page/…") never change.
+std::optional<Seen> Look(const std::filesystem::path& file) {
+    if (file.native().starts_with(':')) {
+        const QFileInfo stored(ToQString(file.string()));
+        if (!stored.isFile()) return std::nullopt;
+        return Seen{stored.filePath(), 0, stored.size()};
+    }
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return Seen{ToQString((error ? file : absolute).string()),
+                status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec, status.st_size};
+}
+
 }  // namespace
 
 QImage DecodePicture(const std::filesystem::path& file) {
-    const QFileInfo info(ToQString(file.string()));
-    if (!info.isFile() || info.size() > kMaxPictureBytes) return {};
+    const std::optional<Seen> seen = Look(file);
+    if (!seen || seen->size > kMaxPictureBytes) return {};
     // Pages name the same few files again and again (81 blank slots share one); each is decoded once.
     static QHash<Seen, QImage> decoded;
-    const Seen seen{info.absoluteFilePath(), info.lastModified().toMSecsSinceEpoch(), info.size()};
-    if (const auto found = decoded.constFind(seen); found != decoded.constEnd()) return *found;
+    if (const auto found = decoded.constFind(*seen); found != decoded.constEnd()) return *found;
     if (decoded.size() >= kMaxCachedPictures) decoded.clear();
     const QImage image = Decode(file);
-    decoded.insert(seen, image);
+    decoded.insert(*seen, image);
     return image;
 }
 

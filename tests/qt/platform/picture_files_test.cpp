@@ -54,6 +54,20 @@ TEST_F(QtPictures, TruncatedBitmapsAndTextFilesDoNotDecode) {
     }
 }
 
+// The content decides, not the suffix: pictures of other formats saved under a bitmap's name load.
+TEST_F(QtPictures, PicturesOfOtherFormatsUnderABitmapsNameLoad) {
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (const char* format : {"PNG", "JPEG"}) {
+        const fs::path file = root_ / (std::string(format) + ".bmp");
+        ASSERT_TRUE(image.save(QString::fromStdString(file.string()), format)) << format;
+        const platform::PictureLookup found = QtPictureFiles(root_).Load(file.filename().string());
+        EXPECT_EQ(found.status, PictureStatus::Loaded) << format;
+        EXPECT_EQ(found.width, 20) << format;
+        EXPECT_EQ(found.height, 10) << format;
+    }
+}
+
 // What the fill's entry point shows for a corrupt bitmap: one message naming the file.
 TEST_F(QtPictures, ACorruptBitmapGivesItsMessage) {
     std::ofstream(root_ / "BS7.bmp") << "BM not really";
