@@ -3,7 +3,10 @@
 #include <QPaintEngine>
 #include <QTextItem>
 #include <optional>
+#include <utility>
 #include <vector>
+
+#include "qt/report/pdf_file.h"
 
 namespace omenary::qt {
 
@@ -74,61 +77,6 @@ int TextItemRecorder::metric(PaintDeviceMetric metric) const {
 
 namespace {
 
-// The number written at `at`, and where it ends; nothing when there is no number there.
-std::optional<std::pair<qint64, qsizetype>> NumberAt(const QByteArray& pdf, qsizetype at) {
-    qsizetype end = at;
-    while (end < pdf.size() && end - at < 18 && pdf[end] >= '0' && pdf[end] <= '9')
-        ++end;
-    if (end == at) return std::nullopt;
-    return std::pair{pdf.mid(at, end - at).toLongLong(), end};
-}
-
-// The object number given as "/Key N 0 R" after `from`.
-std::optional<qint64> Reference(const QByteArray& pdf, qsizetype from, const QByteArray& key) {
-    const qsizetype at = pdf.indexOf(key, from);
-    if (at < 0) return std::nullopt;
-    const auto number = NumberAt(pdf, at + key.size());
-    if (!number || pdf.mid(number->second, 4) != " 0 R") return std::nullopt;
-    return number->first;
-}
-
-struct CrossReference {
-    qsizetype tableAt = 0;        // "xref"
-    qsizetype startValue = 0;     // the number after "startxref"
-    std::vector<qint64> offsets;  // by object number; -1 for free entries
-    qsizetype entriesAt = 0;      // the first 20-byte entry
-};
-
-std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf) {
-    CrossReference xref;
-    const qsizetype start = pdf.lastIndexOf("startxref\n");
-    if (start < 0) return std::nullopt;
-    xref.startValue = start + 10;
-    const auto table = NumberAt(pdf, xref.startValue);
-    if (!table || table->first >= pdf.size() || pdf.mid(table->first, 7) != "xref\n0 ") return std::nullopt;
-    xref.tableAt = static_cast<qsizetype>(table->first);
-    const auto count = NumberAt(pdf, xref.tableAt + 7);
-    if (!count || count->first > 1000000 || pdf.mid(count->second, 1) != "\n") return std::nullopt;
-    xref.entriesAt = count->second + 1;
-    if (xref.entriesAt + count->first * 20 > pdf.size()) return std::nullopt;
-    for (qint64 i = 0; i < count->first; ++i) {
-        const qsizetype entry = xref.entriesAt + static_cast<qsizetype>(i) * 20;
-        const auto offset = NumberAt(pdf, entry);
-        if (!offset || offset->second != entry + 10) return std::nullopt;
-        xref.offsets.push_back(pdf[entry + 17] == 'n' ? offset->first : -1);
-    }
-    return xref;
-}
-
-// The object's body: where "N 0 obj\n" ends, or nothing when the table points elsewhere.
-std::optional<qsizetype> ObjectBody(const QByteArray& pdf, const CrossReference& xref, qint64 object) {
-    if (object <= 0 || object >= static_cast<qint64>(xref.offsets.size())) return std::nullopt;
-    const qint64 at = xref.offsets[static_cast<std::size_t>(object)];
-    const QByteArray head = QByteArray::number(object) + " 0 obj\n";
-    if (at < 0 || pdf.mid(at, head.size()) != head) return std::nullopt;
-    return static_cast<qsizetype>(at) + head.size();
-}
-
 // A UTF-16 code unit as PDF writes it in hex strings and character maps.
 QByteArray Hex(char16_t unit) {
     return QByteArray::number(unit, 16).rightJustified(4, '0').toUpper();
@@ -163,83 +111,21 @@ std::optional<QByteArray> MarkTextObjects(const QByteArray& content, const QStri
     return marked;
 }
 
-QByteArray Inflate(const QByteArray& deflated) {
-    // qUncompress takes the expected size in front; it grows its buffer when the guess is short.
-    const quint32 guess = static_cast<quint32>(std::min<qsizetype>(deflated.size() * 8, 1 << 26));
-    QByteArray framed(4, '\0');
-    framed[0] = static_cast<char>(guess >> 24);
-    framed[1] = static_cast<char>(guess >> 16);
-    framed[2] = static_cast<char>(guess >> 8);
-    framed[3] = static_cast<char>(guess);
-    return qUncompress(framed + deflated);
-}
-
-// The page's content stream: where its data starts, how long it is, and where the number of its
-// length object is written.
-struct ContentStream {
-    qsizetype dataAt = 0;
-    qsizetype dataLength = 0;
-    qsizetype lengthAt = 0;
-};
-
-std::optional<ContentStream> FindContentStream(const QByteArray& pdf, const CrossReference& xref) {
-    const auto contents = Reference(pdf, 0, "/Contents ");
-    if (!contents) return std::nullopt;
-    const auto body = ObjectBody(pdf, xref, *contents);
-    if (!body) return std::nullopt;
-    const auto lengthObject = Reference(pdf, *body, "/Length ");
-    if (!lengthObject) return std::nullopt;
-    const auto lengthBody = ObjectBody(pdf, xref, *lengthObject);
-    if (!lengthBody) return std::nullopt;
-    const auto length = NumberAt(pdf, *lengthBody);
-    const qsizetype streamAt = pdf.indexOf(">>\nstream\n", *body);
-    if (!length || streamAt < 0 || pdf.mid(*body, streamAt - *body).indexOf("/FlateDecode") < 0)
-        return std::nullopt;
-    ContentStream stream{streamAt + 10, static_cast<qsizetype>(length->first), *lengthBody};
-    if (pdf.mid(stream.dataAt + stream.dataLength, 10) != "\nendstream") return std::nullopt;
-    return stream;
-}
-
 }  // namespace
 
 QByteArray WithActualText(const QByteArray& pdf, const QStringList& texts) {
-    const auto xref = ReadCrossReference(pdf);
-    const auto stream = xref ? FindContentStream(pdf, *xref) : std::nullopt;
+    const auto xref = pdf::ReadCrossReference(pdf);
+    const auto contents = xref ? pdf::Reference(pdf, 0, "/Contents ") : std::nullopt;
+    const auto stream = contents ? pdf::DeflatedStream(pdf, *xref, *contents) : std::nullopt;
     if (!stream) return pdf;
-    const auto [dataAt, dataLength, lengthAt] = *stream;
-
-    const QByteArray content = Inflate(pdf.mid(dataAt, dataLength));
+    const QByteArray content = pdf::Inflate(pdf.mid(stream->dataAt, stream->dataLength));
     const auto marked = content.isEmpty() ? std::nullopt : MarkTextObjects(content, texts);
     if (!marked) return pdf;
-    // zlib's own format, as FlateDecode reads; the fastest level, as the text compresses well at any.
-    const QByteArray data = qCompress(*marked, 1).mid(4);
-
-    // The stream and its length change size: every offset after them moves.
-    const QByteArray oldLength = QByteArray::number(dataLength);
-    const QByteArray newLength = QByteArray::number(data.size());
-    auto moved = [&](qint64 at) {
-        return at + (at > dataAt ? data.size() - dataLength : 0) +
-               (at > lengthAt ? newLength.size() - oldLength.size() : 0);
-    };
-    QByteArray out = pdf;
-    if (lengthAt > dataAt) {
-        out.replace(lengthAt, oldLength.size(), newLength);
-        out.replace(dataAt, dataLength, data);
-    } else {
-        out.replace(dataAt, dataLength, data);
-        out.replace(lengthAt, oldLength.size(), newLength);
-    }
-    const qsizetype entries = moved(xref->entriesAt);
-    for (std::size_t i = 0; i < xref->offsets.size(); ++i) {
-        if (xref->offsets[i] < 0) continue;
-        const QByteArray offset = QByteArray::number(moved(xref->offsets[i])).rightJustified(10, '0');
-        out.replace(entries + static_cast<qsizetype>(i) * 20, 10, offset);
-    }
-    const qsizetype startValue = moved(xref->startValue);
-    const auto oldStart = NumberAt(out, startValue);
-    if (!oldStart) return pdf;
-    out.replace(startValue, oldStart->second - startValue, QByteArray::number(moved(xref->tableAt)));
-    return out;
+    const QByteArray data = pdf::Deflate(*marked);
+    if (data.isEmpty()) return pdf;
+    std::vector<pdf::Edit> edits;
+    pdf::ReplaceStreamData(edits, pdf, *stream, data);
+    return pdf::Edited(pdf, *xref, std::move(edits)).value_or(pdf);
 }
 
 namespace {

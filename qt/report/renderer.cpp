@@ -19,6 +19,7 @@
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/pdf_pictures.h"
 #include "qt/report/pdf_text_layer.h"
 
 namespace omenary::qt {
@@ -144,13 +145,14 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
 }
 
 void DrawPicture(const report::Picture& picture, const report::Box& box, QPainter& painter,
-                 QHash<QString, QImage>& decoded) {
+                 QHash<QString, QImage>& decoded, PdfPictures* pdfPictures) {
     if (picture.file.empty()) return;
     const QString key = ToQString(picture.resolved.string());
     auto found = decoded.find(key);
     if (found == decoded.end()) found = decoded.insert(key, DecodePicture(picture.resolved));
     if (found->isNull()) return;  // the file went away after the fill loaded it
-    painter.drawImage(QRectF(box.x, box.y, box.width, box.height), *found);
+    painter.drawImage(QRectF(box.x, box.y, box.width, box.height),
+                      pdfPictures != nullptr ? pdfPictures->ToDraw(*found) : *found);
 }
 
 void DrawShape(const report::Shape& shape, const report::Box& box, QPainter& painter) {
@@ -226,7 +228,9 @@ report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view ca
             static_cast<int>(std::ceil(line.Height() / kTextMagnification))};
 }
 
-void DrawBand(const report::Page& page, QPainter& painter) {
+namespace {
+
+void DrawElements(const report::Page& page, QPainter& painter, PdfPictures* pdfPictures) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -240,11 +244,41 @@ void DrawBand(const report::Page& page, QPainter& painter) {
         if (const auto* text = std::get_if<report::Text>(&element.content))
             DrawText(*text, box, painter);
         else if (const auto* picture = std::get_if<report::Picture>(&element.content))
-            DrawPicture(*picture, box, painter, decoded);
+            DrawPicture(*picture, box, painter, decoded, pdfPictures);
         else
             DrawShape(std::get<report::Shape>(element.content), box, painter);
     }
     painter.restore();
+}
+
+void RenderPaged(const report::Page& page, QPainter& painter, PdfPictures* pdfPictures) {
+    // A paged device's painter starts at the top-left of the area inside the margins.
+    const double scale = DpiOf(painter) / report::kLayoutUnitsPerInch;
+    painter.save();
+    painter.scale(scale, scale);
+    DrawElements(page, painter, pdfPictures);
+    painter.restore();
+}
+
+// The page as Qt's PDF writer draws it; pictures as their stand-ins when given them.
+QByteArray DrawnPdf(const report::Page& page, PdfPictures* pdfPictures) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    writer.setCreator(QStringLiteral("MORVIT - Omenary"));
+    SetUpPagedDevice(page, writer);
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    RenderPaged(page, painter, pdfPictures);
+    if (!painter.end()) return {};
+    return bytes;
+}
+
+}  // namespace
+
+void DrawBand(const report::Page& page, QPainter& painter) {
+    DrawElements(page, painter, nullptr);
 }
 
 void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device) {
@@ -252,12 +286,7 @@ void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device) {
 }
 
 void RenderOnPagedDevice(const report::Page& page, QPainter& painter) {
-    // A paged device's painter starts at the top-left of the area inside the margins.
-    const double scale = DpiOf(painter) / report::kLayoutUnitsPerInch;
-    painter.save();
-    painter.scale(scale, scale);
-    DrawBand(page, painter);
-    painter.restore();
+    RenderPaged(page, painter, nullptr);
 }
 
 QImage RenderImage(const report::Page& page, int dpi) {
@@ -277,16 +306,11 @@ QImage RenderImage(const report::Page& page, int dpi) {
 }
 
 QByteArray PdfBytes(const report::Page& page) {
-    QByteArray bytes;
-    QBuffer out(&bytes);
-    out.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&out);
-    writer.setCreator(QStringLiteral("MORVIT - Omenary"));
-    SetUpPagedDevice(page, writer);
-    QPainter painter;
-    if (!painter.begin(&writer)) return {};
-    RenderOnPagedDevice(page, painter);
-    if (!painter.end()) return {};
+    PdfPictures pictures;
+    auto filled = pictures.FilledIn(DrawnPdf(page, &pictures));
+    // Should the stand-ins not be found as drawn, Qt stores the pictures itself.
+    QByteArray bytes = filled ? std::move(*filled) : DrawnPdf(page, nullptr);
+    if (bytes.isEmpty()) return {};
     MendCharacterMaps(bytes);
     // The page's captions drawn once more, in the same order, for the text of each item the writer
     // made a text object of.

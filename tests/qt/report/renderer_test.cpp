@@ -354,6 +354,94 @@ TEST_F(Rendering, TheTextLayerLeavesAFileItCannotMatchAsItWas) {
     EXPECT_EQ(WithActualText(pdf, {}), pdf);
 }
 
+std::string RunOutput(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r"); pipe != nullptr) {
+        char buffer[4096];
+        for (std::size_t read = 0; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, read);
+        pclose(pipe);
+    }
+    return out;
+}
+
+// Each picture is stored in the PDF once however often it is drawn, pixel for pixel and where the
+// page puts it; a picture with transparency keeps it. Checked with poppler, as a viewer reads the file.
+TEST_F(Rendering, ThePdfHoldsEachPictureOncePixelForPixel) {
+    auto pattern = [](int width, int height, bool transparent) {
+        QImage image(width, height, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y,
+                               qRgba(x * 37 % 256, y * 13 % 256, (x * y) % 256, transparent ? x * 6 : 255));
+        return image;
+    };
+    for (const bool transparent : {false, true}) {
+        const QImage wide = pattern(40, 20, false);
+        const QImage tall = pattern(9, 30, transparent);
+        ASSERT_TRUE(wide.save(QString::fromStdString((root_ / "wide.bmp").string()), "BMP"));
+        ASSERT_TRUE(tall.save(QString::fromStdString((root_ / "tall.png").string()), "PNG"));
+        report::Page page(718, 1047);
+        page.AddPicture("a", {10, 10, 40, 20}, true);
+        page.AddPicture("b", {100, 10, 9, 30}, true);
+        page.AddPicture("c", {200, 300, 80, 40}, true);
+        const QtPictureFiles files(root_);
+        page.LoadPicture("a", "wide.bmp", files);
+        page.LoadPicture("b", "tall.png", files);
+        page.LoadPicture("c", "WIDE.BMP", files);
+        Write(root_ / "pictures.pdf", PdfBytes(page).toStdString());
+
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+        const QStringList rows =
+            QString::fromStdString(RunOutput("pdfimages -list " + (root_ / "pictures.pdf").string()))
+                .split('\n', Qt::SkipEmptyParts)
+                .mid(2);
+        QStringList drawn, objects;
+        for (const QString& row : rows) {
+            const QStringList field = row.simplified().split(' ');
+            ASSERT_GE(field.size(), 13) << row.toStdString();
+            if (field[2] != "image") continue;
+            drawn << field[3] + "x" + field[4] + " " + field[8];
+            if (!objects.contains(field[10])) objects << field[10];
+        }
+        EXPECT_EQ(drawn, QStringList({"40x20 image", "9x30 image", "40x20 image"})) << transparent;
+        EXPECT_EQ(objects.size(), 2) << transparent;
+        EXPECT_EQ(rows.size(), transparent ? 4 : 3) << "a soft mask for the transparent picture";
+
+        const fs::path extracted = root_ / "extracted";
+        fs::remove_all(extracted);
+        fs::create_directories(extracted);
+        RunOutput("pdfimages -png " + (root_ / "pictures.pdf").string() + " " + (extracted / "x").string());
+        const QImage first(QString::fromStdString((extracted / "x-000.png").string()));
+        const QImage second(QString::fromStdString((extracted / "x-001.png").string()));
+        EXPECT_EQ(first.convertToFormat(QImage::Format_RGB32), wide) << transparent;
+        EXPECT_EQ(second.convertToFormat(QImage::Format_RGB32), tall.convertToFormat(QImage::Format_RGB32))
+            << transparent;
+        // Where the page puts them: near the window's drawing of the page, which smooths the pictures
+        // (a misplaced picture leaves white, a good hundred grey levels off).
+        const QImage sheet = RenderImage(page, kDpi);
+        RunOutput("pdftoppm -r 150 -png " + (root_ / "pictures.pdf").string() + " " +
+                  (extracted / "sheet").string());
+        const QImage read(QString::fromStdString((extracted / "sheet-1.png").string()));
+        ASSERT_LE(std::abs(read.height() - sheet.height()), 1);  // A4 in whole pixels, rounded either way
+        auto meanGrey = [](const QImage& image, QPoint centre) {
+            int sum = 0;
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx)
+                    sum += qGray(image.pixel(centre + QPoint(dx, dy)));
+            return sum / 49;
+        };
+        for (const auto& [x, y] : {
+                 std::pair{ 30.0,  20.0},
+                 {104.0,  25.0},
+                 {240.0, 320.0},
+                 {400.0, 400.0}
+        })
+            EXPECT_LE(std::abs(meanGrey(read, PixelOf(x, y)) - meanGrey(sheet, PixelOf(x, y))), 40)
+                << transparent << " " << x << "," << y;
+    }
+}
+
 TEST_F(Rendering, ThePngFileIs150DotsPerInch) {
     const fs::path png = root_ / "general.png";
     QString error;

@@ -1,0 +1,96 @@
+#include "qt/report/pdf_pictures.h"
+
+#include <cstring>
+#include <utility>
+
+#include "qt/report/pdf_file.h"
+
+namespace omenary::qt {
+
+namespace {
+
+// Stand-ins are told apart by their colour: the first is 000001, the next 000002, and so on.
+constexpr std::size_t kMaxStandIns = (1 << 24) - 1;
+
+QRgb StandInColour(std::size_t number) {
+    return qRgb(static_cast<int>((number >> 16) & 0xFF), static_cast<int>((number >> 8) & 0xFF),
+                static_cast<int>(number & 0xFF));
+}
+
+// The pixels as Qt stores a picture without transparency: red, green and blue bytes, top row first.
+QByteArray RgbBytes(const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QByteArray bytes(qsizetype{3} * rgb.width() * rgb.height(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            *out++ = static_cast<char>(qRed(row[x]));
+            *out++ = static_cast<char>(qGreen(row[x]));
+            *out++ = static_cast<char>(qBlue(row[x]));
+        }
+    }
+    return bytes;
+}
+
+// The image dictionary and the start of the stream, as Qt writes them for a picture without
+// transparency; a mask would stand before the length.
+QByteArray RgbImageHead(const QSize& size, qint64 lengthObject) {
+    return "<<\n/Type /XObject\n/Subtype /Image\n/Width " + QByteArray::number(size.width()) + "\n/Height " +
+           QByteArray::number(size.height()) + "\n/BitsPerComponent 8\n/ColorSpace /DeviceRGB\n/Length " +
+           QByteArray::number(lengthObject) + " 0 R\n/Filter /FlateDecode\n>>\nstream\n";
+}
+
+bool At(const QByteArray& pdf, qsizetype at, const QByteArray& text) {
+    return at >= 0 && pdf.size() - at >= text.size() &&
+           std::memcmp(pdf.constData() + at, text.constData(), static_cast<std::size_t>(text.size())) == 0;
+}
+
+}  // namespace
+
+const QImage& PdfPictures::ToDraw(const QImage& picture) {
+    if (const auto found = byPicture_.constFind(picture.cacheKey()); found != byPicture_.constEnd())
+        return standIns_[*found].blank;
+    if (picture.hasAlphaChannel() || picture.depth() == 1 || standIns_.size() >= kMaxStandIns) {
+        complete_ = false;
+        return picture;
+    }
+    QImage blank(1, 1, QImage::Format_RGB32);
+    blank.fill(StandInColour(standIns_.size() + 1));
+    byPicture_.insert(picture.cacheKey(), standIns_.size());
+    standIns_.push_back({picture, std::move(blank)});
+    return standIns_.back().blank;
+}
+
+std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) const {
+    const auto xref = complete_ ? pdf::ReadCrossReference(pdf) : std::nullopt;
+    if (!xref) return std::nullopt;
+    std::vector<pdf::Edit> edits;
+    for (qint64 object = 1; object < static_cast<qint64>(xref->offsets.size()); ++object) {
+        const auto body = pdf::ObjectBody(pdf, *xref, object);
+        if (!body || !At(pdf, *body, "<<\n/Type /XObject\n/Subtype /Image\n")) continue;
+        // Which stand-in this is, by its colour; every pixel must be that colour.
+        const auto stream = pdf::DeflatedStream(pdf, *xref, object);
+        const QByteArray data =
+            stream ? pdf::Inflate(pdf.mid(stream->dataAt, stream->dataLength)) : QByteArray();
+        if (data.size() != 3) return std::nullopt;
+        const std::size_t number = static_cast<std::size_t>(static_cast<uchar>(data[0])) << 16 |
+                                   static_cast<std::size_t>(static_cast<uchar>(data[1])) << 8 |
+                                   static_cast<uchar>(data[2]);
+        if (number == 0 || number > standIns_.size()) return std::nullopt;
+        const auto lengthObject = pdf::Reference(pdf, stream->dictionaryAt, "/Length ");
+        if (!lengthObject || !At(pdf, stream->dictionaryAt, RgbImageHead({1, 1}, *lengthObject)))
+            return std::nullopt;
+        // The picture in the stand-in's place: its size, its data, the length of its data.
+        const QImage& picture = standIns_[number - 1].picture;
+        const QByteArray filled = pdf::Deflate(RgbBytes(picture));
+        if (filled.isEmpty()) return std::nullopt;
+        edits.push_back({stream->dictionaryAt, stream->dataAt + stream->dataLength - stream->dictionaryAt,
+                         RgbImageHead(picture.size(), *lengthObject) + filled});
+        const qsizetype lengthEnd = pdf::NumberAt(pdf, stream->lengthAt)->second;
+        edits.push_back({stream->lengthAt, lengthEnd - stream->lengthAt, QByteArray::number(filled.size())});
+    }
+    return pdf::Edited(pdf, *xref, std::move(edits));
+}
+
+}  // namespace omenary::qt
