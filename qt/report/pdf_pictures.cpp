@@ -1,6 +1,7 @@
 #include "qt/report/pdf_pictures.h"
 
 #include <cstring>
+#include <system_error>
 #include <utility>
 
 #include "qt/report/pdf_file.h"
@@ -62,9 +63,30 @@ const QImage& PdfPictures::ToDraw(const QImage& picture) {
     return standIns_.back().blank;
 }
 
-std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) const {
-    const auto xref = complete_ ? pdf::ReadCrossReference(pdf) : std::nullopt;
-    if (!xref) return std::nullopt;
+void PdfPictures::Prepare() {
+    if (!complete_ || compressed_.valid()) return;
+    std::vector<QImage> pictures;
+    for (const StandIn& standIn : standIns_)
+        pictures.push_back(standIn.picture);
+    auto compress = [pictures = std::move(pictures)] {
+        std::vector<QByteArray> data;
+        for (const QImage& picture : pictures)
+            data.push_back(pdf::Deflate(RgbBytes(picture)));
+        return data;
+    };
+    try {
+        compressed_ = std::async(standIns_.empty() ? std::launch::deferred : std::launch::async, compress);
+    } catch (const std::system_error&) {  // no thread to be had: compressed when asked for
+        compressed_ = std::async(std::launch::deferred, std::move(compress));
+    }
+}
+
+std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) {
+    if (!complete_) return std::nullopt;
+    Prepare();
+    const std::vector<QByteArray> compressed = compressed_.get();
+    const auto xref = pdf::ReadCrossReference(pdf);
+    if (!xref || compressed.size() != standIns_.size()) return std::nullopt;
     std::vector<pdf::Edit> edits;
     for (qint64 object = 1; object < static_cast<qint64>(xref->offsets.size()); ++object) {
         const auto body = pdf::ObjectBody(pdf, *xref, object);
@@ -83,7 +105,7 @@ std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) const {
             return std::nullopt;
         // The picture in the stand-in's place: its size, its data, the length of its data.
         const QImage& picture = standIns_[number - 1].picture;
-        const QByteArray filled = pdf::Deflate(RgbBytes(picture));
+        const QByteArray& filled = compressed[number - 1];
         if (filled.isEmpty()) return std::nullopt;
         edits.push_back({stream->dictionaryAt, stream->dataAt + stream->dataLength - stream->dictionaryAt,
                          RgbImageHead(picture.size(), *lengthObject) + filled});

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -18,9 +19,13 @@ class PdfPictures {
     // a way of its own (with transparency, or in two colours); the page then cannot be filled in.
     const QImage& ToDraw(const QImage& picture);
 
+    // Starts compressing the pictures drawn so far on a thread of their own, while Qt finishes the
+    // file on this one.
+    void Prepare();
+
     // The PDF with each stand-in's data replaced by its picture's. Nothing when a picture could not
     // stand in, or when any image in the file is not one of the stand-ins as Qt writes them.
-    std::optional<QByteArray> FilledIn(const QByteArray& pdf) const;
+    std::optional<QByteArray> FilledIn(const QByteArray& pdf);
 
   private:
     struct StandIn {
@@ -28,7 +33,8 @@ class PdfPictures {
         QImage blank;  // one pixel of a colour of its own
     };
     std::vector<StandIn> standIns_;
-    QHash<qint64, std::size_t> byPicture_;  // by the picture's cache key
+    std::future<std::vector<QByteArray>> compressed_;  // each picture's data, as the file stores it
+    QHash<qint64, std::size_t> byPicture_;             // by the picture's cache key
     bool complete_ = true;
 };
 

@@ -271,6 +271,7 @@ QByteArray DrawnPdf(const report::Page& page, PdfPictures* pdfPictures) {
     QPainter painter;
     if (!painter.begin(&writer)) return {};
     RenderPaged(page, painter, pdfPictures);
+    if (pdfPictures != nullptr) pdfPictures->Prepare();
     if (!painter.end()) return {};
     return bytes;
 }
