@@ -19,15 +19,22 @@ struct FontSubstitution {
     // wide for the pages' blank-padded captions ("(     /      )" must put its slash between two
     // pictures); 0 keeps the stand-in's blank.
     double blankEm = 0;
+    // Drawn into PDFs as outlines, its text written there by an invisible copy in the pages' own
+    // face: the pages use the face for one mark only, which would otherwise embed the whole face
+    // (milliseconds every run).
+    bool outlined = false;
 };
 
 // CordiaUPC: Umpush is the TLWG face closest to it in shape (looped, upright, tall ascenders).
 inline constexpr FontSubstitution kFontSubstitutions[] = {
-    {    "CordiaUPC",      "Umpush", 0.63, 0.2},
-    {"MS Sans Serif",        "Loma",  1.0    },
-    {        "Arial",        "Loma",  1.0    },
-    {      "Verdana", "DejaVu Sans",  1.0    },
+    {    .designed = "CordiaUPC",      .installed = "Umpush", .scale = 0.63,   .blankEm = 0.2 },
+    {.designed = "MS Sans Serif",        .installed = "Loma",  .scale = 1.0                 },
+    {        .designed = "Arial",        .installed = "Loma",  .scale = 1.0                 },
+    {      .designed = "Verdana", .installed = "DejaVu Sans",  .scale = 1.0, .outlined = true},
 };
+
+// The face the pages' text stands in, embedded in every page's PDF.
+inline constexpr const char* kPageTextFace = kFontSubstitutions[0].installed;
 
 void InstallFontSubstitutions();
 

@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
@@ -57,6 +59,7 @@ class CaptionLine {
         height_ = metrics.height();
         width_ = metrics.horizontalAdvance(text);
         const FontSubstitution* substitution = SubstitutionFor(font.face);
+        outlined_ = substitution != nullptr && substitution->outlined;
         if (substitution == nullptr || substitution->blankEm <= 0 || !text.contains(QLatin1Char(' '))) {
             if (!text.isEmpty()) words_.push_back({text, 0, font_});
             return;
@@ -96,9 +99,26 @@ class CaptionLine {
     double Width() const { return width_; }
     double Height() const { return height_; }
     void Draw(QPainter& painter, QPointF topLeft) const {
+        const bool outline = outlined_ && painter.paintEngine() != nullptr &&
+                             painter.paintEngine()->type() == QPaintEngine::Pdf;
         for (const Word& word : words_) {
+            const QPointF at = topLeft + QPointF(word.x, ascent_);
+            if (outline) {
+                QPainterPath path;
+                path.addText(at, word.font, word.text);
+                painter.fillPath(path, painter.pen().color());
+                // The text, for copying and searching, in a face the file holds anyway.
+                QFont text = word.font;
+                text.setFamily(QString::fromLatin1(kPageTextFace));
+                painter.save();
+                painter.setPen(Qt::transparent);
+                painter.setFont(text);
+                painter.drawText(at, word.text);
+                painter.restore();
+                continue;
+            }
             painter.setFont(word.font);
-            painter.drawText(topLeft + QPointF(word.x, ascent_), word.text);
+            painter.drawText(at, word.text);
         }
     }
 
@@ -109,6 +129,7 @@ class CaptionLine {
         QFont font;
     };
     QFont font_;
+    bool outlined_ = false;
     double ascent_ = 0;
     double height_ = 0;
     double width_ = 0;

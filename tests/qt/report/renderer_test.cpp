@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <thread>
@@ -440,6 +441,38 @@ TEST_F(Rendering, ThePdfHoldsEachPictureOncePixelForPixel) {
             EXPECT_LE(std::abs(meanGrey(read, PixelOf(x, y)) - meanGrey(sheet, PixelOf(x, y))), 40)
                 << transparent << " " << x << "," << y;
     }
+}
+
+// The star's face stands in for one mark only: PDFs draw the mark as its outline, in its place and
+// colour, and keep its text without embedding the face.
+TEST_F(Rendering, TheStarIsAnOutlineInThePdfAndItsTextIsKept) {
+    report::Page page = FilledPage();
+    auto starsInText = [&] {
+        const QByteArray pdf = PdfBytes(page);
+        EXPECT_FALSE(pdf.contains("DejaVu"));
+        Write(root_ / "star.pdf", pdf.toStdString());
+        const std::string text = PdfText(root_ / "star.pdf");
+        return std::count(text.begin(), text.end(), '*');
+    };
+    page.SetCaption("QRLabelStarC1", "");
+    const auto without = starsInText();
+    page.SetCaption("QRLabelStarC1", "*");
+    EXPECT_EQ(starsInText(), without + 1);
+    const Box star = page.FinalBox(page.Get("QRLabelStarC1"), QtTextMetrics());
+    RunOutput("pdftoppm -r 150 -png " + (root_ / "star.pdf").string() + " " + (root_ / "star").string());
+    const QImage read(QString::fromStdString((root_ / "star-1.png").string()));
+    const QImage drawn = RenderImage(page, kDpi);
+    auto fuchsia = [&](const QImage& image) {
+        int count = 0;
+        for (int y = PixelOf(0, star.y).y(); y <= PixelOf(0, star.y + star.height).y(); ++y)
+            for (int x = PixelOf(star.x, 0).x(); x <= PixelOf(star.x + star.width, 0).x(); ++x)
+                if (const QColor c = image.pixelColor(x, y);
+                    c.red() > 200 && c.green() < 90 && c.blue() > 200)
+                    ++count;
+        return count;
+    };
+    EXPECT_GT(fuchsia(drawn), 20);
+    EXPECT_NEAR(fuchsia(read), fuchsia(drawn), fuchsia(drawn) / 4);
 }
 
 TEST_F(Rendering, ThePngFileIs150DotsPerInch) {
