@@ -1,7 +1,10 @@
 #include "core/platform/pictures.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -71,6 +74,41 @@ bool BitmapDataComplete(const std::filesystem::path& file) {
     // Rows times height is compared by division: the product of header fields can exceed 64 bits.
     const std::uint64_t rowBytes = (width * bits + 31) / 32 * 4;
     return rowBytes == 0 || height <= room / rowBytes;
+}
+
+std::optional<PlainBitmap> PlainBitmapLayout(std::string_view file) {
+    constexpr std::size_t kHeaders = 14 + 40;
+    if (file.size() < kHeaders || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+    std::array<unsigned char, kHeaders> header{};
+    std::copy_n(file.begin(), kHeaders, header.begin());
+    auto field = [&](std::size_t at, std::size_t size) {
+        std::uint32_t value = 0;
+        for (std::size_t i = size; i-- > 0;)
+            value = (value << 8) | header[at + i];
+        return value;
+    };
+    const std::uint32_t infoSize = field(14, 4);
+    // The information header as Windows writes it, or its later, longer forms; planes, depth, no
+    // compression.
+    if ((infoSize != 40 && infoSize != 108 && infoSize != 124) || field(26, 2) != 1 || field(28, 2) != 24 ||
+        field(30, 4) != 0)
+        return std::nullopt;
+    const auto width = static_cast<std::int32_t>(field(18, 4));
+    const auto height = static_cast<std::int32_t>(field(22, 4));
+    if (width <= 0 || height == 0 || height == INT32_MIN || width > 1 << 15 || std::abs(height) > 1 << 15)
+        return std::nullopt;
+    PlainBitmap layout;
+    layout.width = width;
+    layout.height = std::abs(height);
+    layout.topDown = height < 0;
+    layout.dataStart = field(10, 4);
+    layout.rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    layout.dotsPerMetreX = static_cast<std::int32_t>(field(38, 4));
+    layout.dotsPerMetreY = static_cast<std::int32_t>(field(42, 4));
+    if (layout.dataStart < 14 + infoSize || layout.dataStart > file.size() ||
+        (file.size() - layout.dataStart) / layout.rowBytes < static_cast<std::size_t>(layout.height))
+        return std::nullopt;
+    return layout;
 }
 
 }  // namespace omenary::platform

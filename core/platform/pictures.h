@@ -2,6 +2,7 @@
 // letter case ignored, and decoded in full before anyone relies on them.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -36,5 +37,19 @@ std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& fo
 // False for a Windows bitmap ("BM") whose file ends before its pixel data does; decoders fill such
 // a file up with black rather than refusing it. True for any other file, left to the decoder.
 bool BitmapDataComplete(const std::filesystem::path& file);
+
+// Where the pixels of an uncompressed 24-bit Windows bitmap lie, the kind every shipped picture is:
+// such a file is read directly, without a decoder. Nothing for any other file, or one whose rows do
+// not all fit in it.
+struct PlainBitmap {
+    int width = 0;
+    int height = 0;
+    bool topDown = false;  // rows from the top (the file gives a negative height), else from the bottom
+    std::size_t dataStart = 0;
+    std::size_t rowBytes = 0;  // three bytes a pixel (blue, green, red), each row padded to four
+    int dotsPerMetreX = 0;
+    int dotsPerMetreY = 0;
+};
+std::optional<PlainBitmap> PlainBitmapLayout(std::string_view file);
 
 }  // namespace omenary::platform

@@ -29,7 +29,7 @@ class PictureFolder : public omenary::testing::TempFolderTest {
 
 void Put(std::vector<unsigned char>& bytes, std::size_t at, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i)
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+        bytes.at(at + static_cast<std::size_t>(i)) = static_cast<unsigned char>(value >> (8 * i));
 }
 
 // A Windows bitmap with a 40-byte header: rows of width × bits padded to four bytes.
@@ -114,6 +114,54 @@ TEST_F(PictureFolder, ABitmapIsCompleteOnlyWhenItsPixelDataIsAllThere) {
     // Not a bitmap at all, or too short to say: left to the decoder.
     EXPECT_TRUE(BitmapDataComplete(Write("text.bmp", {'h', 'e', 'l', 'l', 'o'})));
     EXPECT_FALSE(BitmapDataComplete(Write("stub.bmp", {'B', 'M', 0, 0})));
+}
+
+// Only whole, uncompressed 24-bit bitmaps are read directly; everything else is left to the decoder.
+TEST(PlainBitmaps, OnlyWholeUncompressed24BitBitmapsAreReadDirectly) {
+    auto text = [](const std::vector<unsigned char>& bytes) {
+        return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    };
+    const std::vector<unsigned char> plain = Bitmap(17, 5, 24);
+    const auto layout = PlainBitmapLayout(text(plain));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->width, 17);
+    EXPECT_EQ(layout->height, 5);
+    EXPECT_FALSE(layout->topDown);
+    EXPECT_EQ(layout->dataStart, 54U);
+    EXPECT_EQ(layout->rowBytes, 52U);  // 51 bytes of pixels, padded to four
+
+    std::vector<unsigned char> topDown = plain;
+    Put(topDown, 22, static_cast<std::uint32_t>(-5), 4);
+    ASSERT_TRUE(PlainBitmapLayout(text(topDown)));
+    EXPECT_TRUE(PlainBitmapLayout(text(topDown))->topDown);
+    EXPECT_EQ(PlainBitmapLayout(text(topDown))->height, 5);
+
+    const struct {
+        const char* what;
+        std::size_t at;
+        std::uint32_t value;
+        int size;
+    } changes[] = {
+        {  "eight bits a pixel", 28,           8, 2},
+        {          "compressed", 30,           1, 4},
+        {   "an unknown header", 14,          12, 4},
+        {          "two planes", 26,           2, 2},
+        {          "zero width", 18,           0, 4},
+        {         "zero height", 22,           0, 4},
+        { "pixels past the end", 10,         300, 4},
+        {"pixels in the header", 10,          20, 4},
+        {   "the lowest height", 22, 0x80000000U, 4},
+    };
+    for (const auto& c : changes) {
+        std::vector<unsigned char> bytes = plain;
+        Put(bytes, c.at, c.value, c.size);
+        EXPECT_FALSE(PlainBitmapLayout(text(bytes))) << c.what;
+    }
+    std::vector<unsigned char> cut = plain;
+    cut.pop_back();
+    EXPECT_FALSE(PlainBitmapLayout(text(cut)));
+    EXPECT_FALSE(PlainBitmapLayout("BM"));
+    EXPECT_FALSE(PlainBitmapLayout(""));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/temp_folder.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <cstdlib>
 #include <fstream>
 
@@ -65,6 +66,45 @@ TEST_F(QtPictures, PicturesOfOtherFormatsUnderABitmapsNameLoad) {
         EXPECT_EQ(found.status, PictureStatus::Loaded) << format;
         EXPECT_EQ(found.width, 20) << format;
         EXPECT_EQ(found.height, 10) << format;
+    }
+}
+
+// Plain 24-bit bitmaps are read directly: each gives what Qt's own reader gives, for every shipped
+// picture and for rows of every padding, stored from the bottom or from the top.
+TEST_F(QtPictures, PlainBitmapsReadAsQtsReaderReadsThem) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(OMENARY_DATA_DIR))
+        if (QString::fromStdString(entry.path().extension().string()).compare(".bmp", Qt::CaseInsensitive) ==
+            0)
+            files.push_back(entry.path());
+    ASSERT_GT(files.size(), 50U);
+    for (int width = 1; width <= 5; ++width) {
+        QImage image(width, 3, QImage::Format_RGB32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, qRgb(50 * x, 90 * y, 255 - 40 * x));
+        image.setDotsPerMeterX(2835);
+        const fs::path bottomUp = root_ / ("rows" + std::to_string(width) + ".bmp");
+        ASSERT_TRUE(image.save(QString::fromStdString(bottomUp.string()), "BMP"));
+        // The same picture stored from the top: a negative height and the rows the other way round.
+        std::string bytes = Read(bottomUp);
+        const std::size_t row = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+        ASSERT_EQ(bytes.size(), 54 + 3 * row);
+        bytes.replace(22, 4, std::string("\xFD\xFF\xFF\xFF", 4));
+        bytes = bytes.substr(0, 54) + bytes.substr(54 + 2 * row, row) + bytes.substr(54 + row, row) +
+                bytes.substr(54, row);
+        Write(root_ / ("top" + std::to_string(width) + ".bmp"), bytes);
+        files.push_back(bottomUp);
+        files.push_back(root_ / ("top" + std::to_string(width) + ".bmp"));
+    }
+    for (const fs::path& file : files) {
+        ASSERT_TRUE(platform::PlainBitmapLayout(Read(file))) << file;
+        const QImage expected = QImageReader(QString::fromStdString(file.string()), "bmp").read();
+        ASSERT_FALSE(expected.isNull()) << file;
+        const QImage read = DecodePicture(file);
+        EXPECT_EQ(read, expected) << file;
+        EXPECT_EQ(read.dotsPerMeterX(), expected.dotsPerMeterX()) << file;
+        EXPECT_EQ(read.dotsPerMeterY(), expected.dotsPerMeterY()) << file;
     }
 }
 
