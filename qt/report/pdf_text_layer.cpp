@@ -17,7 +17,10 @@ class TextItemRecorder::Engine final : public QPaintEngine {
     bool end() override { return true; }
     void updateState(const QPaintEngineState& /*state*/) override {}
     Type type() const override { return User; }
-    void drawTextItem(const QPointF& /*at*/, const QTextItem& item) override { texts.append(item.text()); }
+    void drawTextItem(const QPointF& /*at*/, const QTextItem& item) override {
+        texts.push_back(
+            {item.text(), painter() != nullptr && painter()->pen().color().rgba() == kUnseenTextColour});
+    }
     // Everything else is no text: nothing to draw, nothing to convert.
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
@@ -34,7 +37,7 @@ class TextItemRecorder::Engine final : public QPaintEngine {
     void drawPoints(const QPointF*, int) override {}
     void drawPoints(const QPoint*, int) override {}
 
-    QStringList texts;
+    std::vector<TextItem> texts;
 };
 
 TextItemRecorder::TextItemRecorder() : engine_(std::make_unique<Engine>()) {}
@@ -44,7 +47,7 @@ QPaintEngine* TextItemRecorder::paintEngine() const {
     return engine_.get();
 }
 
-const QStringList& TextItemRecorder::Texts() const {
+const std::vector<TextItem>& TextItemRecorder::Texts() const {
     return engine_->texts;
 }
 
@@ -91,17 +94,25 @@ QByteArray Utf16Hex(const QString& text) {
 
 // The content with each text object wrapped in a span whose actual text is the next of texts;
 // nothing when the counts differ.
-std::optional<QByteArray> MarkTextObjects(const QByteArray& content, const QStringList& texts) {
+std::optional<QByteArray> MarkTextObjects(const QByteArray& content, const std::vector<TextItem>& texts) {
     QByteArray marked;
     marked.reserve(content.size() + content.size() / 2);
     qsizetype from = 0;
-    qsizetype next = 0;
+    std::size_t next = 0;
     for (qsizetype at = content.indexOf("\nBT\n"); at >= 0; at = content.indexOf("\nBT\n", at + 1)) {
         const qsizetype end = content.indexOf("\nET\n", at);
         if (end < 0 || next >= texts.size()) return std::nullopt;
+        const TextItem& item = texts[next++];
         marked += content.mid(from, at + 1 - from);
-        marked += "/Span <</ActualText <" + Utf16Hex(texts[next++]) + ">>> BDC\n";
-        marked += content.mid(at + 1, end + 4 - (at + 1));
+        marked += "/Span <</ActualText <" + Utf16Hex(item.text) + ">>> BDC\n";
+        // Text render mode 3 draws nothing; the text is still there to copy and search.
+        if (item.unseen) {
+            marked += "BT\n3 Tr\n";
+            marked += content.mid(at + 4, end + 1 - (at + 4));
+            marked += "0 Tr\nET\n";
+        } else {
+            marked += content.mid(at + 1, end + 4 - (at + 1));
+        }
         marked += "EMC\n";
         from = end + 4;
         at = end;
@@ -113,19 +124,18 @@ std::optional<QByteArray> MarkTextObjects(const QByteArray& content, const QStri
 
 }  // namespace
 
-QByteArray WithActualText(const QByteArray& pdf, const QStringList& texts) {
+std::optional<QByteArray> WithActualText(const QByteArray& pdf, const std::vector<TextItem>& texts) {
     const auto xref = pdf::ReadCrossReference(pdf);
     const auto contents = xref ? pdf::Reference(pdf, 0, "/Contents ") : std::nullopt;
     const auto stream = contents ? pdf::DeflatedStream(pdf, *xref, *contents) : std::nullopt;
-    if (!stream) return pdf;
+    if (!stream) return std::nullopt;
     const QByteArray content = pdf::Inflate(pdf.mid(stream->dataAt, stream->dataLength));
     const auto marked = content.isEmpty() ? std::nullopt : MarkTextObjects(content, texts);
-    if (!marked) return pdf;
-    const QByteArray data = pdf::Deflate(*marked);
-    if (data.isEmpty()) return pdf;
+    const QByteArray data = marked ? pdf::Deflate(*marked) : QByteArray();
+    if (data.isEmpty()) return std::nullopt;
     std::vector<pdf::Edit> edits;
     pdf::ReplaceStreamData(edits, pdf, *stream, data);
-    return pdf::Edited(pdf, *xref, std::move(edits)).value_or(pdf);
+    return pdf::Edited(pdf, *xref, std::move(edits));
 }
 
 namespace {

@@ -6,11 +6,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QPaintDevice>
-#include <QStringList>
+#include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace omenary::qt {
+
+// Text drawn in this colour is there to be read, not seen: its text object is made invisible.
+inline constexpr QRgb kUnseenTextColour = 0xFF010203;
+
+struct TextItem {
+    QString text;
+    bool unseen = false;  // drawn in kUnseenTextColour
+};
 
 // A paint device that draws nothing and keeps the characters of every text item a painter hands
 // it, in order: the same items, cut the same way, that a painter hands the PDF writer.
@@ -22,7 +33,7 @@ class TextItemRecorder final : public QPaintDevice {
     TextItemRecorder& operator=(const TextItemRecorder&) = delete;
 
     QPaintEngine* paintEngine() const override;
-    const QStringList& Texts() const;
+    const std::vector<TextItem>& Texts() const;
 
   protected:
     int metric(PaintDeviceMetric metric) const override;
@@ -32,10 +43,10 @@ class TextItemRecorder final : public QPaintDevice {
     std::unique_ptr<Engine> engine_;
 };
 
-// The PDF with the k-th text object of its page marked as reading the k-th text. A file whose page
-// does not hold exactly one text object per text, or that is not laid out as Qt writes it, is
-// returned as it was.
-QByteArray WithActualText(const QByteArray& pdf, const QStringList& texts);
+// The PDF with the k-th text object of its page marked as reading the k-th text, and made invisible
+// when that text is unseen. Nothing for a file whose page does not hold exactly one text object per
+// text, or that is not laid out as Qt writes it.
+std::optional<QByteArray> WithActualText(const QByteArray& pdf, const std::vector<TextItem>& texts);
 
 // Rewrites the character maps (ToUnicode) of the PDF's fonts in place, for viewers that read the
 // glyphs: shifted Thai glyphs read as their marks and the blank glyph as a blank.

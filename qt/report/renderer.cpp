@@ -98,9 +98,10 @@ class CaptionLine {
 
     double Width() const { return width_; }
     double Height() const { return height_; }
-    void Draw(QPainter& painter, QPointF topLeft) const {
-        const bool outline = outlined_ && painter.paintEngine() != nullptr &&
-                             painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // The program's own PDF draws captions in outlined faces as outlines, with an unseen copy of
+    // their text that the text layer makes invisible.
+    void Draw(QPainter& painter, QPointF topLeft, bool ownPdf) const {
+        const bool outline = outlined_ && ownPdf;
         for (const Word& word : words_) {
             const QPointF at = topLeft + QPointF(word.x, ascent_);
             if (outline) {
@@ -111,7 +112,7 @@ class CaptionLine {
                 QFont text = word.font;
                 text.setFamily(QString::fromLatin1(kPageTextFace));
                 painter.save();
-                painter.setPen(Qt::transparent);
+                painter.setPen(QColor::fromRgba(kUnseenTextColour));
                 painter.setFont(text);
                 painter.drawText(at, word.text);
                 painter.restore();
@@ -148,7 +149,7 @@ const CaptionLine& LaidOut(const report::Font& font, std::string_view caption) {
     return *laidOut.emplace(std::move(key), std::make_unique<const CaptionLine>(font, caption)).first->second;
 }
 
-void DrawText(const report::Text& text, const report::Box& box, QPainter& painter) {
+void DrawText(const report::Text& text, const report::Box& box, QPainter& painter, bool ownPdf) {
     const QRectF area(box.x, box.y, box.width, box.height);
     if (!text.transparent) painter.fillRect(area, Qt::white);
     if (text.caption.empty()) return;
@@ -161,7 +162,7 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
     const double shift = text.alignment == report::Alignment::Right    ? room
                          : text.alignment == report::Alignment::Centre ? room / 2
                                                                        : 0;
-    line.Draw(painter, area.topLeft() * kTextMagnification + QPointF(shift, 0));
+    line.Draw(painter, area.topLeft() * kTextMagnification + QPointF(shift, 0), ownPdf);
     painter.restore();
 }
 
@@ -251,7 +252,13 @@ report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view ca
 
 namespace {
 
-void DrawElements(const report::Page& page, QPainter& painter, PdfPictures* pdfPictures) {
+// How the program's own PDF is drawn, which is finished once Qt has written it: captions in outlined
+// faces as outlines with unseen text, and pictures as stand-ins when there are any.
+struct OwnPdf {
+    PdfPictures* pictures = nullptr;
+};
+
+void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -263,26 +270,26 @@ void DrawElements(const report::Page& page, QPainter& painter, PdfPictures* pdfP
     for (const report::Element& element : page.Elements()) {
         const report::Box box = page.FinalBox(element, metrics);
         if (const auto* text = std::get_if<report::Text>(&element.content))
-            DrawText(*text, box, painter);
+            DrawText(*text, box, painter, ownPdf != nullptr);
         else if (const auto* picture = std::get_if<report::Picture>(&element.content))
-            DrawPicture(*picture, box, painter, decoded, pdfPictures);
+            DrawPicture(*picture, box, painter, decoded, ownPdf != nullptr ? ownPdf->pictures : nullptr);
         else
             DrawShape(std::get<report::Shape>(element.content), box, painter);
     }
     painter.restore();
 }
 
-void RenderPaged(const report::Page& page, QPainter& painter, PdfPictures* pdfPictures) {
+void RenderPaged(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
     // A paged device's painter starts at the top-left of the area inside the margins.
     const double scale = DpiOf(painter) / report::kLayoutUnitsPerInch;
     painter.save();
     painter.scale(scale, scale);
-    DrawElements(page, painter, pdfPictures);
+    DrawElements(page, painter, ownPdf);
     painter.restore();
 }
 
-// The page as Qt's PDF writer draws it; pictures as their stand-ins when given them.
-QByteArray DrawnPdf(const report::Page& page, PdfPictures* pdfPictures) {
+// The page as Qt's PDF writer draws it, as the program's own PDF when told so.
+QByteArray DrawnPdf(const report::Page& page, const OwnPdf* ownPdf) {
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
@@ -291,8 +298,8 @@ QByteArray DrawnPdf(const report::Page& page, PdfPictures* pdfPictures) {
     SetUpPagedDevice(page, writer);
     QPainter painter;
     if (!painter.begin(&writer)) return {};
-    RenderPaged(page, painter, pdfPictures);
-    if (pdfPictures != nullptr) pdfPictures->Prepare();
+    RenderPaged(page, painter, ownPdf);
+    if (ownPdf != nullptr && ownPdf->pictures != nullptr) ownPdf->pictures->Prepare();
     if (!painter.end()) return {};
     return bytes;
 }
@@ -327,23 +334,40 @@ QImage RenderImage(const report::Page& page, int dpi) {
     return image;
 }
 
-QByteArray PdfBytes(const report::Page& page) {
-    PdfPictures pictures;
-    auto filled = pictures.FilledIn(DrawnPdf(page, &pictures));
-    // Should the stand-ins not be found as drawn, Qt stores the pictures itself.
-    QByteArray bytes = filled ? std::move(*filled) : DrawnPdf(page, nullptr);
-    if (bytes.isEmpty()) return {};
-    MendCharacterMaps(bytes);
-    // The page's captions drawn once more, in the same order, for the text of each item the writer
-    // made a text object of.
+namespace {
+
+// The page's captions drawn once more, in the same order, for the text of each item the writer made
+// a text object of.
+std::vector<TextItem> TextItems(const report::Page& page, bool ownPdf) {
     TextItemRecorder recorder;
     if (QPainter items; items.begin(&recorder)) {
         const QtTextMetrics metrics;
         for (const report::Element& element : page.Elements())
             if (const auto* text = std::get_if<report::Text>(&element.content))
-                DrawText(*text, page.FinalBox(element, metrics), items);
+                DrawText(*text, page.FinalBox(element, metrics), items, ownPdf);
     }
-    return WithActualText(bytes, recorder.Texts());
+    return recorder.Texts();
+}
+
+std::optional<QByteArray> OwnPdfBytes(const report::Page& page) {
+    PdfPictures pictures;
+    const OwnPdf own{&pictures};
+    auto filled = pictures.FilledIn(DrawnPdf(page, &own));
+    if (!filled) return std::nullopt;
+    MendCharacterMaps(*filled);
+    return WithActualText(*filled, TextItems(page, true));
+}
+
+}  // namespace
+
+QByteArray PdfBytes(const report::Page& page) {
+    if (auto own = OwnPdfBytes(page)) return std::move(*own);
+    // Should the program's own PDF not come out as drawn (its unseen text would show), the page is
+    // as Qt draws it: pictures stored by Qt, every face embedded.
+    QByteArray bytes = DrawnPdf(page, nullptr);
+    if (bytes.isEmpty()) return {};
+    MendCharacterMaps(bytes);
+    return WithActualText(bytes, TextItems(page, false)).value_or(bytes);
 }
 
 QByteArray PngBytes(const report::Page& page, int dpi) {

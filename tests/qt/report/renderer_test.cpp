@@ -343,16 +343,16 @@ TEST_F(Rendering, EveryCaptionOfEachPageIsFoundInItsPdfText) {
 }
 
 // A file the text layer cannot read, or whose text objects do not match the texts, stays as it was.
-TEST_F(Rendering, TheTextLayerLeavesAFileItCannotMatchAsItWas) {
+TEST_F(Rendering, TheTextLayerIsNotAddedToAFileItCannotMatch) {
     const QByteArray pdf = PdfBytes(FilledPage());
     TextItemRecorder recorder;
     if (QPainter painter; painter.begin(&recorder)) DrawBand(FilledPage(), painter);
     ASSERT_GT(recorder.Texts().size(), 50);
-    QStringList fewer = recorder.Texts();
-    fewer.removeLast();
+    std::vector<TextItem> fewer = recorder.Texts();
+    fewer.pop_back();
     for (const QByteArray& input : {QByteArray("%PDF-1.4 not really"), pdf.left(pdf.size() / 2), pdf})
-        EXPECT_EQ(WithActualText(input, fewer), input);
-    EXPECT_EQ(WithActualText(pdf, {}), pdf);
+        EXPECT_FALSE(WithActualText(input, fewer));
+    EXPECT_FALSE(WithActualText(pdf, {}));
 }
 
 std::string RunOutput(const std::string& command) {
@@ -444,12 +444,14 @@ TEST_F(Rendering, ThePdfHoldsEachPictureOncePixelForPixel) {
 }
 
 // The star's face stands in for one mark only: PDFs draw the mark as its outline, in its place and
-// colour, and keep its text without embedding the face.
+// colour, and keep its text (invisible, in the page face) without embedding the star's face.
 TEST_F(Rendering, TheStarIsAnOutlineInThePdfAndItsTextIsKept) {
     report::Page page = FilledPage();
     auto starsInText = [&] {
         const QByteArray pdf = PdfBytes(page);
         EXPECT_FALSE(pdf.contains("DejaVu"));
+        // Nothing is transparent: print filters treat a page with transparency differently.
+        EXPECT_FALSE(pdf.contains("/ca 0"));
         Write(root_ / "star.pdf", pdf.toStdString());
         const std::string text = PdfText(root_ / "star.pdf");
         return std::count(text.begin(), text.end(), '*');
