@@ -52,9 +52,11 @@ echo "print to a printer that does not exist: status $status: $answer"
 
 echo "== omenary from /usr/bin in the menu entry's working directory"
 mkdir -p "$work/home"
+# A desktop session's private runtime folder, which a root shell lacks.
+mkdir -m 700 "$work/runtime"
 set +e
-(cd /usr/share/omenary && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen \
-    timeout 3 omenary)
+(cd /usr/share/omenary && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+    QT_QPA_PLATFORM=offscreen timeout 3 omenary)
 status=$?
 set -e
 # Still running when the time was up: the window started and was waiting for the user.
