@@ -146,8 +146,9 @@ ProgramRun::ProgramRun(std::string_view command, const RunOptions& options)
       clock_(options.today),
       pictures_(options.data),
       // A command-line run is a fresh program on a fresh system: its settings live in memory and
-      // the desktop program's settings are never touched.
-      logic_({messages_, clock_, options.data, {}, pictures_, true}) {
+      // the desktop program's settings are never touched. It is over before anyone could rewrite
+      // its data files, so it maps them.
+      logic_({messages_, clock_, options.data, {}, pictures_, true, true}) {
     EnsureGuiApplication();
 }
 

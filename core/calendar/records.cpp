@@ -43,10 +43,8 @@ std::optional<DayRecord> ReadDayRecord(std::string_view line) {
     return DayRecord{line.substr(0, kDateKeyLength), *stem, *branch};
 }
 
-std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file) {
-    auto bytes = ReadFileBytes(file, kMaxDataBytes);
-    if (!bytes) return std::nullopt;
-    return TextLines(std::move(*bytes));
+std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file, bool mapped) {
+    return ReadTextLines(file, kMaxDataBytes, mapped);
 }
 
 }  // namespace omenary::calendar

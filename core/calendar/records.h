@@ -28,7 +28,8 @@ struct DayRecord {
 // Such lines, the header line among them, match no date and are skipped.
 std::optional<DayRecord> ReadDayRecord(std::string_view line);
 
-// The lines of a calendar data file (`listboxcalendar`), read once; nothing when it cannot be read.
-std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file);
+// The lines of a calendar data file (`listboxcalendar`), read once (mapped when asked, see
+// ReadTextLines); nothing when it cannot be read.
+std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file, bool mapped = false);
 
 }  // namespace omenary::calendar

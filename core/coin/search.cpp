@@ -98,7 +98,7 @@ bool LoadCalendarData(CoinValues& values, const SearchContext& context, int star
     }
     if (found->string() == values.LabelCurrentDataCalendar) return true;
     context.view.ShowHourglass();
-    auto lines = calendar::ReadCalendarData(*found);
+    auto lines = calendar::ReadCalendarData(*found, context.mapCalendar);
     context.view.RestoreCursor();
     if (!lines) return false;
     values.listboxcalendar = std::move(*lines);

@@ -28,6 +28,7 @@ struct SearchContext {
     std::filesystem::path workingDirectory;
     platform::Messages& messages;
     report::CalculationView& view;  // the hourglass while a calendar file is read
+    bool mapCalendar = false;       // the calendar file mapped rather than copied (see ReadTextLines)
 };
 
 // A text of decimal digits as a number (a year, a day, a code); nothing for any other text.

@@ -1,11 +1,26 @@
 #include "core/common/text_lines.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <system_error>
 
 namespace omenary {
+
+TextLines::TextLines(std::string bytes) {
+    auto owned = std::make_shared<const std::string>(std::move(bytes));
+    bytes_ = *owned;
+    owner_ = std::move(owned);
+}
+
+TextLines::TextLines(std::shared_ptr<const void> owner, std::string_view bytes)
+    : owner_(std::move(owner)), bytes_(bytes) {}
 
 std::optional<std::string_view> TextLines::NextLine(std::size_t* offset) const {
     const std::size_t from = *offset;
@@ -39,7 +54,7 @@ const std::vector<std::pair<std::size_t, std::size_t>>& TextLines::Index() const
 std::string_view TextLines::Line(std::size_t index) const {
     const auto& spans = Index();
     if (index >= spans.size()) return {};
-    return std::string_view(bytes_).substr(spans[index].first, spans[index].second);
+    return bytes_.substr(spans[index].first, spans[index].second);
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) {
@@ -55,6 +70,38 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std:
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
     return bytes;
+}
+
+namespace {
+
+// The file's pages, mapped for reading; nothing when the system will not map it.
+std::optional<TextLines> MapTextFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    struct stat status {};
+    void* pages = MAP_FAILED;
+    std::size_t size = 0;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+        static_cast<std::uintmax_t>(status.st_size) <= maxBytes) {
+        size = static_cast<std::size_t>(status.st_size);
+        pages = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, descriptor, 0);
+    }
+    ::close(descriptor);  // the mapping keeps the file
+    if (pages == MAP_FAILED) return std::nullopt;
+    std::shared_ptr<const void> owner(
+        pages, [size](const void* mapped) { ::munmap(const_cast<void*>(mapped), size); });
+    return TextLines(std::move(owner), std::string_view(static_cast<const char*>(pages), size));
+}
+
+}  // namespace
+
+std::optional<TextLines> ReadTextLines(const std::filesystem::path& file, std::size_t maxBytes, bool mapped) {
+    if (mapped) {
+        if (auto lines = MapTextFile(file, maxBytes)) return lines;
+    }
+    auto bytes = ReadFileBytes(file, maxBytes);
+    if (!bytes) return std::nullopt;
+    return TextLines(std::move(*bytes));
 }
 
 }  // namespace omenary

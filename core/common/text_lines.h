@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +17,14 @@ class TextLines {
   public:
     TextLines() = default;
     // CR LF, a lone CR and a lone LF each end a line; a final line without an ending counts too.
-    explicit TextLines(std::string bytes) : bytes_(std::move(bytes)) {}
+    explicit TextLines(std::string bytes);
+    // The lines of bytes that owner keeps (a file mapped into memory) for as long as any copy lives.
+    TextLines(std::shared_ptr<const void> owner, std::string_view bytes);
 
     std::size_t Count() const { return Index().size(); }
     // The line at a 0-based index; at or past the end an empty line, never an error.
     std::string_view Line(std::size_t index) const;
-    const std::string& Bytes() const { return bytes_; }
+    std::string_view Bytes() const { return bytes_; }
 
     // Reading in order without the index, which a one-pass reader of a large file does not need:
     // the line starting at *offset (0 for the first), moving *offset to the next; nothing at the end.
@@ -31,7 +34,8 @@ class TextLines {
     // Where each line starts and how long it is, made on first use (lines are read on one thread).
     const std::vector<std::pair<std::size_t, std::size_t>>& Index() const;
 
-    std::string bytes_;
+    std::shared_ptr<const void> owner_;
+    std::string_view bytes_;
     mutable std::vector<std::pair<std::size_t, std::size_t>> spans_;  // offset, length
     mutable bool indexed_ = false;
 };
@@ -39,5 +43,11 @@ class TextLines {
 // The whole content of a file as bytes; nothing when it cannot be read. Files larger than maxBytes
 // are not read either.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes);
+
+// The lines of a whole file as ReadFileBytes reads it. Mapped, the file's pages are read where the
+// system keeps them instead of being copied into fresh memory, which for a large file takes far
+// longer than reading it; but a mapped file that someone shortens can no longer be read, so only a
+// reader that is done before anyone could rewrite the file maps it (a command-line run).
+std::optional<TextLines> ReadTextLines(const std::filesystem::path& file, std::size_t maxBytes, bool mapped);
 
 }  // namespace omenary

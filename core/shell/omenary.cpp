@@ -10,11 +10,12 @@ namespace omenary::shell {
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
       // Without a settings folder the program runs without settings: never into the data folder.
-      settings_(environment_.settingsInMemory ? platform::Settings::InMemory(environment_.messages)
-                : platform::Settings(environment_.windowsDirectory.empty()
-                                         ? std::filesystem::path()
-                                         : environment_.windowsDirectory / kSettingsFileName,
-                                     environment_.messages)) {}
+      settings_(environment_.settingsInMemory
+                    ? platform::Settings::InMemory(environment_.messages)
+                    : platform::Settings(environment_.windowsDirectory.empty()
+                                             ? std::filesystem::path()
+                                             : environment_.windowsDirectory / kSettingsFileName,
+                                         environment_.messages)) {}
 
 Activation Omenary::FormActivate() {
     settings_.Write("Application", "Run", "True");
@@ -54,7 +55,7 @@ void Omenary::FormClose() {
 
 coin::SearchContext Omenary::CoinSearch(report::CalculationView& view) {
     return {shell.calendarIndex ? &*shell.calendarIndex : nullptr, environment_.workingDirectory,
-            environment_.messages, view};
+            environment_.messages, view, environment_.dataFilesMapped};
 }
 
 bool Omenary::LoadCalendarIndex() {

@@ -36,6 +36,8 @@ struct Environment {
     const platform::PictureFiles& pictures;
     // Settings kept for the run only, in memory (a command-line run): no file is read or written.
     bool settingsInMemory = false;
+    // Large data files mapped rather than copied (a command-line run, done within moments).
+    bool dataFilesMapped = false;
 };
 
 struct ShellValues {

@@ -227,7 +227,7 @@ class CoinCalendarFile : public omenary::testing::TempFolderTest {
     }
     fs::path WriteData(const std::vector<std::string>& lines) {
         const fs::path file = root_ / "calendar1.txt";
-        Write(file, Lines(lines).Bytes());
+        Write(file, std::string(Lines(lines).Bytes()));
         return file;
     }
     static CoinTab Giver15() {

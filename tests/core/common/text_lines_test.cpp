@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +49,44 @@ TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
         EXPECT_EQ(AllLines(TextLines(c.bytes)), c.lines) << c.bytes;
         EXPECT_EQ(InOrder(TextLines(c.bytes)), c.lines) << c.bytes;
     }
+}
+
+// A file's lines are the same mapped or copied, and copies of them outlive the first holder; a file
+// that is not there, too large or empty reads alike both ways.
+TEST(TextLines, AMappedFileReadsAsACopiedOne) {
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "omenary-text-lines";
+    std::filesystem::create_directories(folder);
+    const struct {
+        const char* name;
+        const char* bytes;  // nullptr: no such file
+        std::size_t maxBytes;
+        bool read;
+    } files[] = {
+        {   "days.txt", "2547 01 05 041008\r\n2547 01 06 051109\r\nlast", 1024,  true},
+        {  "empty.txt",                                               "", 1024,  true},
+        {"missing.txt",                                          nullptr, 1024, false},
+        {  "large.txt",                                     "0123456789",    9, false},
+    };
+    for (const auto& f : files) {
+        const std::filesystem::path file = folder / f.name;
+        std::filesystem::remove(file);
+        if (f.bytes != nullptr) std::ofstream(file, std::ios::binary) << f.bytes;
+        const auto copied = ReadTextLines(file, f.maxBytes, false);
+        const auto mapped = ReadTextLines(file, f.maxBytes, true);
+        EXPECT_EQ(copied.has_value(), f.read) << f.name;
+        ASSERT_EQ(mapped.has_value(), f.read) << f.name;
+        if (!mapped) continue;
+        EXPECT_EQ(mapped->Bytes(), copied->Bytes()) << f.name;
+        EXPECT_EQ(InOrder(*mapped), AllLines(*copied)) << f.name;
+    }
+    std::optional<TextLines> kept;
+    {
+        const auto mapped = ReadTextLines(folder / "days.txt", 1024, true);
+        ASSERT_TRUE(mapped);
+        kept = *mapped;
+    }
+    EXPECT_EQ(AllLines(*kept), (std::vector<std::string>{"2547 01 05 041008", "2547 01 06 051109", "last"}));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
