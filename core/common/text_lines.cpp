@@ -76,7 +76,8 @@ namespace {
 
 // The file's pages, mapped for reading; nothing when the system will not map it.
 std::optional<TextLines> MapTextFile(const std::filesystem::path& file, std::size_t maxBytes) {
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO under the name must not hang the run; only a regular file is mapped.
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) return std::nullopt;
     struct stat status {};
     void* pages = MAP_FAILED;

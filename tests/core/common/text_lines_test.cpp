@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -79,6 +81,12 @@ TEST(TextLines, AMappedFileReadsAsACopiedOne) {
         EXPECT_EQ(mapped->Bytes(), copied->Bytes()) << f.name;
         EXPECT_EQ(InOrder(*mapped), AllLines(*copied)) << f.name;
     }
+    // A FIFO under the name is no file to read, and reading it must not wait for a writer.
+    const std::filesystem::path fifo = folder / "fifo.txt";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadTextLines(fifo, 1024, true));
+    EXPECT_FALSE(ReadTextLines(fifo, 1024, false));
     std::optional<TextLines> kept;
     {
         const auto mapped = ReadTextLines(folder / "days.txt", 1024, true);
