@@ -1,8 +1,6 @@
 #include "core/platform/pictures.h"
 
-#include <algorithm>
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -27,11 +25,19 @@ std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& fo
 
 namespace {
 
-// Little-endian fields of the bitmap file and information headers.
-std::uint32_t Field(const std::array<unsigned char, 38>& bytes, std::size_t at, std::size_t size) {
+// The header fields the completeness check reads end here.
+constexpr std::size_t kCheckedHeader = 38;
+
+bool IsBitmap(std::string_view bytes) {
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
+
+// Little-endian fields of the bitmap file and information headers, which the caller has made sure
+// the bytes hold.
+std::uint32_t Field(std::string_view bytes, std::size_t at, std::size_t size) {
     std::uint32_t value = 0;
     for (std::size_t i = size; i-- > 0;)
-        value = (value << 8) | bytes[at + i];
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
 }
 
@@ -40,17 +46,9 @@ std::uint64_t Magnitude(std::uint32_t raw) {
     return (raw & 0x80000000U) != 0 ? (std::uint64_t{1} << 32) - raw : raw;
 }
 
-}  // namespace
-
-bool BitmapDataComplete(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::array<unsigned char, 38> header{};
-    in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size()));
-    if (in.gcount() < 2 || header[0] != 'B' || header[1] != 'M') return true;
-    if (in.gcount() < static_cast<std::streamsize>(header.size())) return false;
-    std::error_code error;
-    const auto fileSize = std::filesystem::file_size(file, error);
-    if (error) return false;
+// Whether the pixel data a bitmap's header (kCheckedHeader bytes at least) announces fits in a file
+// of fileSize bytes.
+bool DataFits(std::string_view header, std::uint64_t fileSize) {
     const std::uint64_t dataStart = Field(header, 10, 4);
     const std::uint32_t infoSize = Field(header, 14, 4);
     std::uint64_t width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
@@ -76,35 +74,45 @@ bool BitmapDataComplete(const std::filesystem::path& file) {
     return rowBytes == 0 || height <= room / rowBytes;
 }
 
+}  // namespace
+
+bool BitmapDataComplete(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::array<char, kCheckedHeader> buffer{};
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const std::string_view header(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    if (!IsBitmap(header)) return true;
+    if (header.size() < kCheckedHeader) return false;
+    std::error_code error;
+    const auto fileSize = std::filesystem::file_size(file, error);
+    return !error && DataFits(header, fileSize);
+}
+
+bool BitmapBytesComplete(std::string_view file) {
+    if (!IsBitmap(file)) return true;
+    return file.size() >= kCheckedHeader && DataFits(file, file.size());
+}
+
 std::optional<PlainBitmap> PlainBitmapLayout(std::string_view file) {
-    constexpr std::size_t kHeaders = 14 + 40;
-    if (file.size() < kHeaders || file[0] != 'B' || file[1] != 'M') return std::nullopt;
-    std::array<unsigned char, kHeaders> header{};
-    std::copy_n(file.begin(), kHeaders, header.begin());
-    auto field = [&](std::size_t at, std::size_t size) {
-        std::uint32_t value = 0;
-        for (std::size_t i = size; i-- > 0;)
-            value = (value << 8) | header[at + i];
-        return value;
-    };
-    const std::uint32_t infoSize = field(14, 4);
+    if (!IsBitmap(file) || file.size() < 14 + 40) return std::nullopt;
+    const std::uint32_t infoSize = Field(file, 14, 4);
     // The information header as Windows writes it, or its later, longer forms; planes, depth, no
     // compression.
-    if ((infoSize != 40 && infoSize != 108 && infoSize != 124) || field(26, 2) != 1 || field(28, 2) != 24 ||
-        field(30, 4) != 0)
+    if ((infoSize != 40 && infoSize != 108 && infoSize != 124) || Field(file, 26, 2) != 1 ||
+        Field(file, 28, 2) != 24 || Field(file, 30, 4) != 0)
         return std::nullopt;
-    const auto width = static_cast<std::int32_t>(field(18, 4));
-    const auto height = static_cast<std::int32_t>(field(22, 4));
+    const auto width = static_cast<std::int32_t>(Field(file, 18, 4));
+    const auto height = static_cast<std::int32_t>(Field(file, 22, 4));
     if (width <= 0 || height == 0 || height == INT32_MIN || width > 1 << 15 || std::abs(height) > 1 << 15)
         return std::nullopt;
     PlainBitmap layout;
     layout.width = width;
     layout.height = std::abs(height);
     layout.topDown = height < 0;
-    layout.dataStart = field(10, 4);
+    layout.dataStart = Field(file, 10, 4);
     layout.rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    layout.dotsPerMetreX = static_cast<std::int32_t>(field(38, 4));
-    layout.dotsPerMetreY = static_cast<std::int32_t>(field(42, 4));
+    layout.dotsPerMetreX = static_cast<std::int32_t>(Field(file, 38, 4));
+    layout.dotsPerMetreY = static_cast<std::int32_t>(Field(file, 42, 4));
     if (layout.dataStart < 14 + infoSize || layout.dataStart > file.size() ||
         (file.size() - layout.dataStart) / layout.rowBytes < static_cast<std::size_t>(layout.height))
         return std::nullopt;

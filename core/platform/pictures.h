@@ -37,6 +37,8 @@ std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& fo
 // False for a Windows bitmap ("BM") whose file ends before its pixel data does; decoders fill such
 // a file up with black rather than refusing it. True for any other file, left to the decoder.
 bool BitmapDataComplete(const std::filesystem::path& file);
+// The same for a file's whole content, already read.
+bool BitmapBytesComplete(std::string_view file);
 
 // Where the pixels of an uncompressed 24-bit Windows bitmap lie, the kind every shipped picture is:
 // such a file is read directly, without a decoder. Nothing for any other file, or one whose rows do

@@ -83,7 +83,7 @@ QImage Decode(const std::filesystem::path& file) {
         if (plain->width > kMaxPictureSide || plain->height > kMaxPictureSide) return {};
         return PlainBitmapImage(bytes, *plain);
     }
-    if (!platform::BitmapDataComplete(file)) return {};
+    if (!platform::BitmapBytesComplete(std::string_view(bytes.constData(), bytes.size()))) return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

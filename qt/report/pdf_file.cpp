@@ -6,6 +6,10 @@
 
 namespace omenary::qt::pdf {
 
+bool At(const QByteArray& pdf, qsizetype at, QByteArrayView text) {
+    return at >= 0 && pdf.size() - at >= text.size() && QByteArrayView(pdf).sliced(at, text.size()) == text;
+}
+
 std::optional<std::pair<qint64, qsizetype>> NumberAt(const QByteArray& pdf, qsizetype at) {
     qsizetype end = at;
     while (end < pdf.size() && end - at < 18 && pdf[end] >= '0' && pdf[end] <= '9')
@@ -18,7 +22,7 @@ std::optional<qint64> Reference(const QByteArray& pdf, qsizetype from, const QBy
     const qsizetype at = pdf.indexOf(key, from);
     if (at < 0) return std::nullopt;
     const auto number = NumberAt(pdf, at + key.size());
-    if (!number || pdf.mid(number->second, 4) != " 0 R") return std::nullopt;
+    if (!number || !At(pdf, number->second, " 0 R")) return std::nullopt;
     return number->first;
 }
 
@@ -28,10 +32,10 @@ std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf) {
     if (start < 0) return std::nullopt;
     xref.startValue = start + 10;
     const auto table = NumberAt(pdf, xref.startValue);
-    if (!table || table->first >= pdf.size() || pdf.mid(table->first, 7) != "xref\n0 ") return std::nullopt;
+    if (!table || !At(pdf, static_cast<qsizetype>(table->first), "xref\n0 ")) return std::nullopt;
     xref.tableAt = static_cast<qsizetype>(table->first);
     const auto count = NumberAt(pdf, xref.tableAt + 7);
-    if (!count || count->first > 1000000 || pdf.mid(count->second, 1) != "\n") return std::nullopt;
+    if (!count || count->first > 1000000 || !At(pdf, count->second, "\n")) return std::nullopt;
     xref.entriesAt = count->second + 1;
     if (xref.entriesAt + count->first * 20 > pdf.size()) return std::nullopt;
     for (qint64 i = 0; i < count->first; ++i) {
@@ -47,13 +51,13 @@ std::optional<qsizetype> ObjectBody(const QByteArray& pdf, const CrossReference&
     if (object <= 0 || object >= static_cast<qint64>(xref.offsets.size())) return std::nullopt;
     const qint64 at = xref.offsets[static_cast<std::size_t>(object)];
     const QByteArray head = QByteArray::number(object) + " 0 obj\n";
-    if (at < 0 || pdf.mid(at, head.size()) != head) return std::nullopt;
+    if (at < 0 || !At(pdf, static_cast<qsizetype>(at), head)) return std::nullopt;
     return static_cast<qsizetype>(at) + head.size();
 }
 
 std::optional<Stream> DeflatedStream(const QByteArray& pdf, const CrossReference& xref, qint64 object) {
     const auto body = ObjectBody(pdf, xref, object);
-    if (!body || pdf.mid(*body, 2) != "<<") return std::nullopt;
+    if (!body || !At(pdf, *body, "<<")) return std::nullopt;
     const qsizetype streamAt = pdf.indexOf(">>\nstream\n", *body);
     if (streamAt < 0) return std::nullopt;
     const QByteArray dictionary = pdf.mid(*body, streamAt - *body);
@@ -62,8 +66,8 @@ std::optional<Stream> DeflatedStream(const QByteArray& pdf, const CrossReference
     const auto lengthBody = ObjectBody(pdf, xref, *lengthObject);
     const auto length = lengthBody ? NumberAt(pdf, *lengthBody) : std::nullopt;
     if (!length) return std::nullopt;
-    Stream stream{*body, streamAt + 10, static_cast<qsizetype>(length->first), *lengthBody};
-    if (pdf.mid(stream.dataAt + stream.dataLength, 10) != "\nendstream") return std::nullopt;
+    Stream stream{*body, streamAt + 10, static_cast<qsizetype>(length->first), *lengthObject, *lengthBody};
+    if (!At(pdf, stream.dataAt + stream.dataLength, "\nendstream")) return std::nullopt;
     return stream;
 }
 

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace omenary::qt::pdf {
+
+// Whether the file holds text at `at`.
+bool At(const QByteArray& pdf, qsizetype at, QByteArrayView text);
 
 // The number written at `at`, and where it ends; nothing when there is no number there.
 std::optional<std::pair<qint64, qsizetype>> NumberAt(const QByteArray& pdf, qsizetype at);
@@ -29,11 +33,12 @@ std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf);
 std::optional<qsizetype> ObjectBody(const QByteArray& pdf, const CrossReference& xref, qint64 object);
 
 // A deflated stream of an object: where its dictionary and data start, how long the data is, and
-// where the number of its length object is written.
+// its length object and where that object's number is written.
 struct Stream {
     qsizetype dictionaryAt = 0;
     qsizetype dataAt = 0;
     qsizetype dataLength = 0;
+    qint64 lengthObject = 0;
     qsizetype lengthAt = 0;
 };
 

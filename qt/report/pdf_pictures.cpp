@@ -1,6 +1,5 @@
 #include "qt/report/pdf_pictures.h"
 
-#include <cstring>
 #include <system_error>
 #include <utility>
 
@@ -40,11 +39,6 @@ QByteArray RgbImageHead(const QSize& size, qint64 lengthObject) {
     return "<<\n/Type /XObject\n/Subtype /Image\n/Width " + QByteArray::number(size.width()) + "\n/Height " +
            QByteArray::number(size.height()) + "\n/BitsPerComponent 8\n/ColorSpace /DeviceRGB\n/Length " +
            QByteArray::number(lengthObject) + " 0 R\n/Filter /FlateDecode\n>>\nstream\n";
-}
-
-bool At(const QByteArray& pdf, qsizetype at, const QByteArray& text) {
-    return at >= 0 && pdf.size() - at >= text.size() &&
-           std::memcmp(pdf.constData() + at, text.constData(), static_cast<std::size_t>(text.size())) == 0;
 }
 
 }  // namespace
@@ -90,7 +84,7 @@ std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) {
     std::vector<pdf::Edit> edits;
     for (qint64 object = 1; object < static_cast<qint64>(xref->offsets.size()); ++object) {
         const auto body = pdf::ObjectBody(pdf, *xref, object);
-        if (!body || !At(pdf, *body, "<<\n/Type /XObject\n/Subtype /Image\n")) continue;
+        if (!body || !pdf::At(pdf, *body, "<<\n/Type /XObject\n/Subtype /Image\n")) continue;
         // Which stand-in this is, by its colour; every pixel must be that colour.
         const auto stream = pdf::DeflatedStream(pdf, *xref, object);
         const QByteArray data =
@@ -100,17 +94,15 @@ std::optional<QByteArray> PdfPictures::FilledIn(const QByteArray& pdf) {
                                    static_cast<std::size_t>(static_cast<uchar>(data[1])) << 8 |
                                    static_cast<uchar>(data[2]);
         if (number == 0 || number > standIns_.size()) return std::nullopt;
-        const auto lengthObject = pdf::Reference(pdf, stream->dictionaryAt, "/Length ");
-        if (!lengthObject || !At(pdf, stream->dictionaryAt, RgbImageHead({1, 1}, *lengthObject)))
+        if (!pdf::At(pdf, stream->dictionaryAt, RgbImageHead({1, 1}, stream->lengthObject)))
             return std::nullopt;
-        // The picture in the stand-in's place: its size, its data, the length of its data.
+        // The picture in the stand-in's place: its size, its data and their length.
         const QImage& picture = standIns_[number - 1].picture;
         const QByteArray& filled = compressed[number - 1];
         if (filled.isEmpty()) return std::nullopt;
-        edits.push_back({stream->dictionaryAt, stream->dataAt + stream->dataLength - stream->dictionaryAt,
-                         RgbImageHead(picture.size(), *lengthObject) + filled});
-        const qsizetype lengthEnd = pdf::NumberAt(pdf, stream->lengthAt)->second;
-        edits.push_back({stream->lengthAt, lengthEnd - stream->lengthAt, QByteArray::number(filled.size())});
+        edits.push_back({stream->dictionaryAt, stream->dataAt - stream->dictionaryAt,
+                         RgbImageHead(picture.size(), stream->lengthObject)});
+        pdf::ReplaceStreamData(edits, pdf, *stream, filled);
     }
     return pdf::Edited(pdf, *xref, std::move(edits));
 }

@@ -253,9 +253,9 @@ report::Box QtTextMetrics::Measure(const report::Font& font, std::string_view ca
 namespace {
 
 // How the program's own PDF is drawn, which is finished once Qt has written it: captions in outlined
-// faces as outlines with unseen text, and pictures as stand-ins when there are any.
+// faces as outlines with unseen text, and pictures as stand-ins.
 struct OwnPdf {
-    PdfPictures* pictures = nullptr;
+    PdfPictures& pictures;
 };
 
 void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
@@ -272,7 +272,7 @@ void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* own
         if (const auto* text = std::get_if<report::Text>(&element.content))
             DrawText(*text, box, painter, ownPdf != nullptr);
         else if (const auto* picture = std::get_if<report::Picture>(&element.content))
-            DrawPicture(*picture, box, painter, decoded, ownPdf != nullptr ? ownPdf->pictures : nullptr);
+            DrawPicture(*picture, box, painter, decoded, ownPdf != nullptr ? &ownPdf->pictures : nullptr);
         else
             DrawShape(std::get<report::Shape>(element.content), box, painter);
     }
@@ -299,7 +299,7 @@ QByteArray DrawnPdf(const report::Page& page, const OwnPdf* ownPdf) {
     QPainter painter;
     if (!painter.begin(&writer)) return {};
     RenderPaged(page, painter, ownPdf);
-    if (ownPdf != nullptr && ownPdf->pictures != nullptr) ownPdf->pictures->Prepare();
+    if (ownPdf != nullptr) ownPdf->pictures.Prepare();
     if (!painter.end()) return {};
     return bytes;
 }
@@ -351,7 +351,7 @@ std::vector<TextItem> TextItems(const report::Page& page, bool ownPdf) {
 
 std::optional<QByteArray> OwnPdfBytes(const report::Page& page) {
     PdfPictures pictures;
-    const OwnPdf own{&pictures};
+    const OwnPdf own{pictures};
     auto filled = pictures.FilledIn(DrawnPdf(page, &own));
     if (!filled) return std::nullopt;
     MendCharacterMaps(*filled);
