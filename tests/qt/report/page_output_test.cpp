@@ -41,8 +41,7 @@ TEST_F(Printing, WithoutAPrinterThePageIsSavedAsAPdfAndTheMessageSaysWhere) {
               PrintOutcome::SavedAsPdf);
     EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "omenary-general", root_),
               PrintOutcome::SavedAsPdf);
-    const QStringList saved =
-        QDir(QString::fromStdString(root_.string())).entryList({"*.pdf"}, QDir::Files);
+    const QStringList saved = QDir(QString::fromStdString(root_.string())).entryList({"*.pdf"}, QDir::Files);
     ASSERT_EQ(saved.size(), 2) << "a second print must not overwrite the first";
     ASSERT_EQ(messages.Entries().size(), 2u);
     EXPECT_EQ(messages.Entries()[0].icon, platform::MessageIcon::Information);
@@ -103,7 +102,8 @@ TEST_F(Printing, ThePreviewShowsTheOnePageAndReturnsWhenClosed) {
         ASSERT_NE(qobject_cast<QPrintPreviewDialog*>(dialog), nullptr);
         pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
     });
-    PreviewPage(general::GeneralPage(), nullptr, "ฤกษ์ยาม");
+    platform::RecordedMessages messages;
+    PreviewPage(general::GeneralPage(), messages, nullptr, "ฤกษ์ยาม");
     EXPECT_EQ(pages, 1);
 }
 
