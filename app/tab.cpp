@@ -44,8 +44,12 @@ void Tab::ShowPictureOrReport(QLabel* slot, const std::string& name) {
     const auto shown = pictures_.find(slot);
     if (name.empty() || (shown != pictures_.end() && shown->second == name)) return ShowPicture(slot, name);
     ShowPicture(slot, name);
-    if (slot->pixmap().isNull())
-        report::PictureLoadsOrReport(logic_.Env().pictures, logic_.Env().messages, name);
+    if (!slot->pixmap().isNull()) return;
+    const std::filesystem::path& folder = logic_.Env().workingDirectory;
+    const auto status = platform::FindPicture(folder, name) ? platform::PictureStatus::Undecodable
+                                                            : platform::PictureStatus::Missing;
+    logic_.Env().messages.Show(platform::MessageIcon::Error,
+                               report::PictureNotLoadedMessage(name, status, folder));
 }
 
 }  // namespace omenary::app

@@ -400,7 +400,8 @@ TEST_F(MainWindow, TheExtraTabShowsThePrintingNotesAndSaysWhenANoteCannotBeOpene
 TEST_F(MainWindow, TheMarriageTabPrintsTheFilledPage) {
     for (const auto& entry : std::filesystem::directory_iterator(OMENARY_DATA_DIR))
         if (QString::fromStdString(entry.path().extension().string()).toLower() == ".bmp")
-            std::filesystem::copy_file(entry.path(), Working() / entry.path().filename());
+            std::filesystem::copy_file(entry.path(), Working() / entry.path().filename(),
+                                       std::filesystem::copy_options::skip_existing);
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", root_.c_str());
     Open();

@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/pdf_text.h"
+#include "tests/refusing_queue.h"
 #include "tests/temp_folder.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
 #include "core/general/general_page.h"
+#include "qt/report/renderer.h"
 
 namespace omenary::qt {
 namespace {
@@ -117,6 +123,63 @@ TEST_F(Printing, PrinterSetupWorksOnTheCurrentPrinter) {
     });
     EXPECT_FALSE(SetupPrinter(nullptr));
     EXPECT_EQ(shown, &CurrentPrinter());
+}
+
+// The setup dialog only sets the printer up, and its accept button says so.
+TEST_F(Printing, PrinterSetupAcceptsWithOkNotPrint) {
+    QString accept;
+    InspectAndCloseTheDialog([&accept](QDialog* dialog) {
+        accept = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+    });
+    SetupPrinter(nullptr);
+    EXPECT_EQ(accept.toStdString(), "ตกลง");
+}
+
+// "Print to File (PDF)" chosen in the preview's print dialog: the file is the program's own PDF,
+// whose Thai text a reader finds; a direct print afterwards goes to a new file named after the
+// report and leaves the chosen one alone.
+TEST_F(Printing, APdfChosenInTheDialogIsTheProgramsOwnAndNeverOverwrittenLater) {
+    const report::Page page = general::GeneralPage();
+    const fs::path chosen = root_ / "chosen.pdf";
+    const fs::path own = root_ / "own.pdf";
+    ASSERT_TRUE(WritePdf(page, own, nullptr));
+    platform::RecordedMessages messages;
+    InspectAndCloseTheDialog([&chosen](QDialog* dialog) {
+        QPrintPreviewWidget* preview = dialog->findChild<QPrintPreviewWidget*>();
+        CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+        CurrentPrinter().setOutputFileName(QString::fromStdString(chosen.string()));
+        preview->print();  // what the dialog's print does once its print dialog is accepted
+    });
+    PreviewPage(page, messages, nullptr, "Page Preview");
+    EXPECT_TRUE(messages.Entries().empty());
+    const std::string text = omenary::testing::PdfText(chosen);
+    EXPECT_NE(text.find("ฤกษ์"), std::string::npos) << text;
+    EXPECT_EQ(text, omenary::testing::PdfText(own));
+    const std::string saved = Read(chosen);
+
+    EXPECT_EQ(PrintPage(page, messages, nullptr, "omenary-general", root_), PrintOutcome::SavedAsPdf);
+    EXPECT_EQ(Read(chosen), saved);
+    const QStringList fresh =
+        QDir(QString::fromStdString(root_.string())).entryList({"omenary-general-*.pdf"}, QDir::Files);
+    EXPECT_EQ(fresh.size(), 1);
+    CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+}
+
+// A queue that refuses the job: the window's print and the command line's both say so.
+TEST_F(Printing, AQueueThatRefusesTheJobIsReported) {
+    const omenary::testing::RefusingQueue queue;
+    if (!queue.SkipReason().empty()) GTEST_SKIP() << queue.SkipReason();
+    const report::Page page = general::GeneralPage();
+    const std::string failure = PrintThroughQueue(page, queue.Name(), "omenary-general");
+    EXPECT_NE(failure.find("'" + queue.Name() + "' refused the page"), std::string::npos) << failure;
+
+    QPrinter printer(QPrinterInfo::printerInfo(QString::fromStdString(queue.Name())),
+                     QPrinter::HighResolution);
+    platform::RecordedMessages messages;
+    EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "omenary-general"), PrintOutcome::Failed);
+    ASSERT_EQ(messages.Entries().size(), 1u);
+    EXPECT_NE(messages.Entries()[0].text.find("ไม่รับหน้ารายงาน"), std::string::npos)
+        << messages.Entries()[0].text;
 }
 
 }  // namespace
