@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 #include "tests/cli/run_cli.h"
-#include "tests/refusing_queue.h"
 
 #include <gtest/gtest.h>
 
@@ -123,26 +122,6 @@ TEST(CliProgram, CommandsAgreeOnOutputsAndStayQuiet) {
     const auto version = omenary::testing::RunCliProcess("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("omenary-cli ") + OMENARY_VERSION + "\n");
-}
-
-// A queue that refuses the page is a failure of the run, for every omenary and for the default
-// printer, and standard error says the queue refused it.
-TEST(CliProgram, AQueueThatRefusesThePageFailsTheRun) {
-    const omenary::testing::RefusingQueue queue;
-    if (!queue.SkipReason().empty()) GTEST_SKIP() << queue.SkipReason();
-    const std::string data = std::string(" --data ") + OMENARY_DATA_DIR;
-    for (const std::string& command :
-         {"general --back 140 --person1 1 --year 2548" + data, "marriage --groom 2517 --bride 2520" + data,
-          "coin --stem 3 --branch 7 --start 2547-01-05" + data}) {
-        for (const std::string& printer : {" --print " + queue.Name(), std::string(" --print")}) {
-            const auto run = omenary::testing::RunCommandLine("PRINTER=" + queue.Name() + " " +
-                                                              OMENARY_CLI_PATH + " " + command + printer);
-            EXPECT_EQ(run.status, 1) << command << printer;
-            EXPECT_NE(run.err.find("'" + queue.Name() + "' refused the page"), std::string::npos)
-                << command << printer << run.err;
-            EXPECT_EQ(run.out, "") << command << printer;
-        }
-    }
 }
 
 // The page font configuration changes nothing on the page: every value and every element's box is

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/pdf_text.h"
 #include "tests/temp_folder.h"
 
 #include <sys/stat.h>
@@ -25,7 +24,18 @@
 #include "qt/report/pdf_text_layer.h"
 
 namespace omenary::qt {
-using omenary::testing::PdfText;
+
+// The text a reader finds in the PDF (what a user's search finds); the printing tests use it too.
+std::string PdfText(const std::filesystem::path& pdf) {
+    std::string text;
+    if (FILE* pipe = popen(("pdftotext -raw " + pdf.string() + " -").c_str(), "r"); pipe != nullptr) {
+        char buffer[4096];
+        for (std::size_t read = 0; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, read);
+        pclose(pipe);
+    }
+    return text;
+}
 
 namespace {
 
