@@ -70,7 +70,7 @@ CoinTab::CoinTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(lo
 
 template <typename Handler>
 auto CoinTab::WithSearch(Handler handler) {
-    WindowPageView view(sheet_->window(), logic_.Env().messages);
+    WindowPageView view(sheet_->window(), logic_.Env().messages, "omenary-envelope");
     return handler(logic_.CoinSearch(view));
 }
 
@@ -162,6 +162,10 @@ void CoinTab::BuildResults() {
     MakeTextAt(panel, "Label2", QStringLiteral("- 1 ก.พ. ปีถัดไป"), {69, 29});
     MakeTextAt(panel, "LabelOmenaryCoin", QStringLiteral("ฤกษ์ที่มอบคือ"), {5, 54});
     constexpr int kTops[coin::kSlotCount] = {71, 88, 106, 124, 148, 166};
+    // The window's sans face is wider than the one the panel was drawn for: a longest date and a time
+    // with its "น." fit their places only a little narrower.
+    QFont slotFont = panel->font();
+    slotFont.setStretch(QFont::SemiCondensed);
     for (int n = 0; n < coin::kSlotCount; ++n) {
         const std::string date = "LabelOmenaryCoin" + std::to_string(n + 1);
         const std::string time = "LabelOmenaryTimeCoin" + std::to_string(n + 1);
@@ -169,6 +173,8 @@ void CoinTab::BuildResults() {
             blue(MakeLabel(panel, date.c_str(), {}, QRect(5, kTops[n], 117, 16)));
         times_[static_cast<std::size_t>(n)] =
             blue(MakeLabel(panel, time.c_str(), {}, QRect(123, kTops[n], 72, 16)));
+        dates_[static_cast<std::size_t>(n)]->setFont(slotFont);
+        times_[static_cast<std::size_t>(n)]->setFont(slotFont);
         dates_[static_cast<std::size_t>(n)]->setToolTip(ToQString(coin::kDateSlotInitial));
         times_[static_cast<std::size_t>(n)]->setToolTip(ToQString(coin::kTimeSlotInitial));
     }
@@ -205,7 +211,7 @@ void CoinTab::BuildEnvelopeOptions() {
                         QRect(109, 347, 75, 25));
     inputs_.OnClick(print_, Inputs::Click::LeavesInput, [this] {
         if (forms_ == nullptr) return;
-        WindowPageView view(sheet_->window(), logic_.Env().messages);
+        WindowPageView view(sheet_->window(), logic_.Env().messages, "omenary-envelope");
         coin::ButtonPrintOmenaryCoinClick(logic_.coin, forms_->FormPrintOmenaryCoin, logic_.Env().pictures,
                                           logic_.Env().messages, view);
     });
@@ -237,7 +243,7 @@ void CoinTab::ShowValues() {
     inputs_.Show(day_, values.ComboBoxDD);
     inputs_.Show(month_, values.ComboBoxMM);
     inputs_.Show(year_, values.ComboBoxYY);
-    ShowPicture(setupPicture_, values.pageOptions.ImageSetupPrinter);
+    ShowPictureOrReport(setupPicture_, values.pageOptions.ImageSetupPrinter);
     landscape_->setChecked(values.pageOptions.CheckBoxLandscape);
     centerOnPage_->setChecked(values.pageOptions.CheckBoxCenterOnPage);
     pagePreview_->setChecked(values.CheckBoxPagePreview3);

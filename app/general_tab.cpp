@@ -145,7 +145,7 @@ void GeneralTab::StepClick(Aspect aspect, bool up) {
 
 void GeneralTab::ButtoncalculateomenaryClick() {
     if (forms_ == nullptr) return;
-    WindowPageView view(sheet_->window(), logic_.Env().messages);
+    WindowPageView view(sheet_->window(), logic_.Env().messages, "omenary-general");
     general::ButtoncalculateomenaryClick(logic_.general, forms_->FormPrintOmenary, logic_.Env().clock.Today(),
                                          qt::QtPictureFiles(logic_.Env().workingDirectory),
                                          logic_.Env().messages, view);

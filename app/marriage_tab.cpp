@@ -33,6 +33,10 @@ struct YearDesign {
     const char* branch;
     const char* name;
     int panelTop;
+    // The separator and the name sit at their own offsets in each row, as designed.
+    const char* slash;
+    QPoint slashAt;
+    QPoint nameAt;
 };
 
 constexpr YearDesign kYears[] = {
@@ -41,13 +45,17 @@ constexpr YearDesign kYears[] = {
      {8, 97},
      "ComboBoxYearBoy",  94,
      "ImageYearBoy1",  "Imageyearboy2",
-     "LabelnameYearBoy",  6 },
+     "LabelnameYearBoy",  6,
+     "LabelSlashYearBoy",  {23, 8},
+     {51, 8} },
     {Person::Bride,
      "LabelYearGirl",                          "เจ้าสาว",
      {47, 121},
      "ComboBoxYearGirl", 119,
      "Imageyeargirl1", "Imageyeargirl2",
-     "Labelnameyeargirl", 31},
+     "Labelnameyeargirl", 31,
+     "LabelSlashYearGirl", {23, 34},
+     {51, 32}},
 };
 
 struct ParentDesign {
@@ -120,9 +128,9 @@ void MarriageTab::BuildYears() {
                                               logic_.Env().messages);
         });
         pairs_[i].stem = MakeGlyph(panel, design.stem, {5, design.panelTop});
-        MakeTextAt(panel, "", QStringLiteral("/"), {23, design.panelTop + 2});
+        MakeTextAt(panel, design.slash, QStringLiteral("/"), design.slashAt);
         pairs_[i].branch = MakeGlyph(panel, design.branch, {28, design.panelTop});
-        pairs_[i].name = MakeLabel(panel, design.name, {}, QRect(51, design.panelTop + 1, 36, 16));
+        pairs_[i].name = MakeLabel(panel, design.name, {}, QRect(design.nameAt, QSize(36, 16)));
     }
     QLabel* note = MakeTextAt(sheet_, "Label14", QStringLiteral("ดูปีนักษัตรเป็นหลัก"), {172, 145});
     note->setStyleSheet(QStringLiteral("color: gray"));
@@ -149,7 +157,7 @@ void MarriageTab::BuildParents() {
 
 void MarriageTab::ButtonCalcOmenaryMarryClick() {
     if (forms_ == nullptr) return;
-    WindowPageView view(sheet_->window(), logic_.Env().messages);
+    WindowPageView view(sheet_->window(), logic_.Env().messages, "omenary-marriage");
     marriage::ButtonCalcOmenaryMarryClick(logic_.marriage, forms_->FormPrintMarryOmenary,
                                           logic_.Env().clock.Today(), logic_.Env().pictures,
                                           logic_.Env().messages, view);

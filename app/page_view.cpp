@@ -16,9 +16,9 @@ void WindowPageView::RestoreCursor() {
 
 void WindowPageView::Output(const report::Page& page, bool preview) {
     if (preview) {
-        qt::PreviewPage(page, window_, QStringLiteral("Page Preview"));
+        qt::PreviewPage(page, messages_, window_, QStringLiteral("Page Preview"));
     } else {
-        qt::PrintPage(page, messages_, window_, QApplication::applicationName());
+        qt::PrintPage(page, messages_, window_, QString::fromLatin1(documentName_));
     }
 }
 

@@ -11,7 +11,9 @@ namespace omenary::app {
 
 class WindowPageView final : public report::CalculationView {
   public:
-    WindowPageView(QWidget* window, platform::Messages& messages) : window_(window), messages_(messages) {}
+    // documentName names the report in a print queue and in the file a print without a printer writes.
+    WindowPageView(QWidget* window, platform::Messages& messages, const char* documentName)
+        : window_(window), messages_(messages), documentName_(documentName) {}
     void ShowHourglass() override;
     void RestoreCursor() override;
     void Output(const report::Page& page, bool preview) override;
@@ -19,6 +21,7 @@ class WindowPageView final : public report::CalculationView {
   private:
     QWidget* window_;
     platform::Messages& messages_;
+    const char* documentName_;
 };
 
 }  // namespace omenary::app

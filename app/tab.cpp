@@ -8,6 +8,7 @@
 
 #include "app/widgets.h"
 #include "core/platform/pictures.h"
+#include "core/report/page.h"
 #include "qt/platform/picture_files.h"
 
 namespace omenary::app {
@@ -37,6 +38,18 @@ void Tab::ShowPicture(QLabel* slot, const std::string& name, bool whiteIsTranspa
         if (whiteIsTransparent && !pixmap.isNull()) pixmap.setMask(pixmap.createMaskFromColor(Qt::white));
     }
     slot->setPixmap(pixmap);
+}
+
+void Tab::ShowPictureOrReport(QLabel* slot, const std::string& name) {
+    const auto shown = pictures_.find(slot);
+    if (name.empty() || (shown != pictures_.end() && shown->second == name)) return ShowPicture(slot, name);
+    ShowPicture(slot, name);
+    if (!slot->pixmap().isNull()) return;
+    const std::filesystem::path& folder = logic_.Env().workingDirectory;
+    const auto status = platform::FindPicture(folder, name) ? platform::PictureStatus::Undecodable
+                                                            : platform::PictureStatus::Missing;
+    logic_.Env().messages.Show(platform::MessageIcon::Error,
+                               report::PictureNotLoadedMessage(name, status, folder));
 }
 
 }  // namespace omenary::app

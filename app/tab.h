@@ -43,6 +43,9 @@ class Tab : public QObject {
     // case); a name not yet shown is loaded, an empty or missing one leaves the slot blank. Glyphs
     // drawn on white show the panel behind them through the white.
     void ShowPicture(QLabel* slot, const std::string& name, bool whiteIsTransparent = false);
+    // The same for a picture only the window loads: one that does not load is reported, once each
+    // time the slot is to show it.
+    void ShowPictureOrReport(QLabel* slot, const std::string& name);
 
     shell::Omenary& logic_;
     Inputs& inputs_;

@@ -159,8 +159,8 @@ int ProgramRun::Start(std::ostream& err) {
         err << "omenary-cli " << command_ << ": " << logic_.StartFailureReason() << "\n";
         return kExitFailed;
     }
-    // The window would go on with the first start left to run again; a command has nothing to go on with.
-    if (logic_.shell.LabelFirstStart == "Yes") return Failed(err);
+    // The window goes on without a glyph the first start could not show; a command's values would lack it.
+    if (!messages_.Texts().empty()) return Failed(err);
     return kExitOk;
 }
 

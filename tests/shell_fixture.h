@@ -24,6 +24,12 @@ class ShellFixture : public TempFolderTest {
         std::filesystem::create_directories(Working());
         std::filesystem::create_directories(Windows());
         Write(Working() / "HOROSCOPE.INI", kIndex2442To2700);
+        // The window shows a page-setup picture at every activation and reports one it cannot load.
+        for (int n = 1; n <= 4; ++n) {
+            const std::string picture = "portrait" + std::to_string(n) + ".bmp";
+            std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / picture,
+                                       Working() / picture);
+        }
     }
     void TearDown() override {
         logic_.reset();

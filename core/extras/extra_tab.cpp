@@ -6,8 +6,9 @@ namespace omenary::extras {
 
 void OpenTextNote(const TextNote& note, const std::filesystem::path& workingDirectory,
                   platform::ShellOpen& shell, platform::Messages& messages) {
+    const auto refused = [&messages] { messages.Show(platform::MessageIcon::Error, kOpenFailure); };
     const auto file = platform::FindIgnoringCase(workingDirectory, note.file);
-    if (!file || !shell.Open(*file)) messages.Show(platform::MessageIcon::Error, kOpenFailure);
+    if (!file || !shell.Open(*file, refused)) refused();
 }
 
 }  // namespace omenary::extras

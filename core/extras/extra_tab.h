@@ -64,7 +64,8 @@ inline constexpr std::string_view kOpenFailure = "Falled to execute";
 
 // `BitBtnFile1Click` ... `BitBtnFile3Click`: the note's file in the working directory (its name
 // matched ignoring letter case) goes to the desktop. A note that is not there, or that the desktop
-// does not take, is the error box "Falled to execute"; the desktop would not say so itself.
+// does not take (also when its handler fails after taking it), is the error box "Falled to execute";
+// the desktop would not say so itself.
 void OpenTextNote(const TextNote& note, const std::filesystem::path& workingDirectory,
                   platform::ShellOpen& shell, platform::Messages& messages);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace omenary::platform {
@@ -11,9 +12,13 @@ namespace omenary::platform {
 class ShellOpen {
   public:
     virtual ~ShellOpen() = default;
+    // A refusal that comes after Open returned: the desktop's handler took the file, then gave up.
+    using Refused = std::function<void()>;
+
     // Hands the file to the desktop without waiting for the program that shows it. False when it
-    // could not be handed over.
-    virtual bool Open(const std::filesystem::path& file) = 0;
+    // could not be handed over; a handler that fails afterwards calls refusedLater (once, on the
+    // thread that opened).
+    virtual bool Open(const std::filesystem::path& file, Refused refusedLater) = 0;
 };
 
 // Keeps every file asked for; answers as told.
@@ -21,7 +26,7 @@ class RecordedShellOpen final : public ShellOpen {
   public:
     explicit RecordedShellOpen(bool succeeds = true) : succeeds_(succeeds) {}
 
-    bool Open(const std::filesystem::path& file) override {
+    bool Open(const std::filesystem::path& file, Refused /*refusedLater*/) override {
         opened_.push_back(file);
         return succeeds_;
     }

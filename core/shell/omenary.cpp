@@ -1,11 +1,40 @@
 #include "core/shell/omenary.h"
 
+#include <algorithm>
+#include <set>
+
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
 #include "core/general/tab_handlers.h"
 #include "core/marriage/tab_handlers.h"
 
 namespace omenary::shell {
+
+namespace {
+
+// Shows each text once: groom and bride default to one year, so a glyph missing for one is missing
+// for both, and one box says so.
+class OnceMessages final : public platform::Messages {
+  public:
+    explicit OnceMessages(platform::Messages& shown) : shown_(shown) {}
+    void Show(platform::MessageIcon icon, std::string_view text) override {
+        if (said_.emplace(text).second) shown_.Show(icon, text);
+    }
+    bool Ask(std::string_view text) override { return shown_.Ask(text); }
+    void Beep() override { shown_.Beep(); }
+
+  private:
+    platform::Messages& shown_;
+    std::set<std::string> said_;
+};
+
+// A default year the lists do not hold becomes the nearest year they do.
+std::string IntoYearList(int year, const std::vector<std::string>& items) {
+    if (!items.empty()) year = std::clamp(year, std::stoi(items.front()), std::stoi(items.back()));
+    return std::to_string(year);
+}
+
+}  // namespace
 
 Omenary::Omenary(Environment environment)
     : environment_(std::move(environment)),
@@ -42,8 +71,9 @@ Activation Omenary::FormActivate() {
         environment_.messages.Show(platform::MessageIcon::Error, kStartFailure);
         return Activation::StartFailed;
     }
-    // A glyph picture that cannot be shown leaves the first start to run again at the next activation.
-    if (!SetFirstStartDefaults()) return Activation::Done;
+    // A glyph picture that cannot be shown is reported and the start goes on without it: running
+    // the start again at the next activation would only show the same box again.
+    SetFirstStartDefaults();
     shell.LabelFirstStart = "No";
     return Activation::Done;
 }
@@ -70,22 +100,21 @@ bool Omenary::LoadCalendarIndex() {
     return true;
 }
 
-bool Omenary::SetFirstStartDefaults() {
+void Omenary::SetFirstStartDefaults() {
     const platform::Date today = environment_.clock.Today();
     const int year = platform::BuddhistEraYear(today.year);
-    coin.ComboBoxYY = std::to_string(year);
-    general.ComboBoxBudhaYearProcess = std::to_string(year);
-    marriage.ComboBoxYearBoy = std::to_string(year - 30);
-    marriage.ComboBoxYearGirl = std::to_string(year - 30);
+    coin.ComboBoxYY = IntoYearList(year, shell.yearItems);
+    general.ComboBoxBudhaYearProcess = coin.ComboBoxYY;
+    marriage.ComboBoxYearBoy = IntoYearList(year - 30, shell.yearItems);
+    marriage.ComboBoxYearGirl = marriage.ComboBoxYearBoy;
     // The year of the work is one update here, its codes and its evil codes together, so it comes
     // before the glyphs and is complete even when a glyph stops the first start.
     general::DeriveYearOfWorkValues(general);
+    OnceMessages once(environment_.messages);
     for (const marriage::Person person : {marriage::Person::Groom, marriage::Person::Bride})
-        if (!marriage::BirthYearUpdate(marriage, person, environment_.pictures, environment_.messages))
-            return false;
+        marriage::BirthYearUpdate(marriage, person, environment_.pictures, once);
     coin.ComboBoxMM = astro::MonthListItem(TwoDigits(today.month));
     coin.ComboBoxDD = TwoDigits(today.day);
-    return true;
 }
 
 void ForEachValue(const Omenary& logic, Tab tab,

@@ -82,8 +82,8 @@ class Omenary {
 
   private:
     bool LoadCalendarIndex();
-    // False when a glyph picture could not be shown; the steps after it did not run.
-    bool SetFirstStartDefaults();
+    // A glyph picture that cannot be shown is reported once; the other defaults are set all the same.
+    void SetFirstStartDefaults();
 
     Environment environment_;
     platform::Settings settings_;

@@ -2,20 +2,25 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <memory>
+#include <optional>
 
 #include "qt/platform/qt_text.h"
+#include "qt/report/print_queue.h"
 #include "qt/report/renderer.h"
 
 namespace omenary::qt {
@@ -67,14 +72,38 @@ PrintOutcome SaveAsPdf(const report::Page& page, platform::Messages& messages, c
     return PrintOutcome::SavedAsPdf;
 }
 
-// One page on the printer; false when the printer did not take it or failed.
-bool PaintOn(QPrinter& printer, const report::Page& page, const QString& documentName) {
+// Why a print did not reach the paper: the queue refused it, or the printer failed.
+struct PrintFailure {
+    bool queueRefused = false;
+    std::string reason;
+};
+
+// One page on the printer; a PDF printer's file is written by the program's own PDF writer, whose
+// Thai text can be searched.
+std::optional<PrintFailure> PaintOn(QPrinter& printer, const report::Page& page,
+                                    const QString& documentName) {
     printer.setDocName(documentName);
     SetUpPagedDevice(page, printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QString error;
+        if (WritePdf(page, ToStdString(printer.outputFileName()), &error)) return std::nullopt;
+        return PrintFailure{false, ToStdString(error)};
+    }
+    if (auto refused = QueueRefusesJobs(printer.printerName())) return PrintFailure{true, *refused};
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&printer)) return PrintFailure{};
     RenderOnPagedDevice(page, painter);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintFailure{};
+    if (auto refused = QueueRefusedTheJob()) return PrintFailure{true, *refused};
+    return std::nullopt;
+}
+
+void ReportFailure(const PrintFailure& failure, const QPrinter& printer, platform::Messages& messages) {
+    const std::string printerLabel = ToStdString(PrinterLabel(printer));
+    messages.Show(platform::MessageIcon::Error,
+                  failure.queueRefused
+                      ? "คิวของเครื่องพิมพ์ " + printerLabel + " ไม่รับหน้ารายงานนี้ (" + failure.reason + ")"
+                      : "พิมพ์หน้ารายงานไม่สำเร็จ เครื่องพิมพ์ " + printerLabel + " ไม่พร้อมใช้งาน");
 }
 
 // The progress window of a print, shown only where there are widgets (not in the command-line tool).
@@ -103,10 +132,15 @@ QPrinter& CurrentPrinter() {
 bool SetupPrinter(QWidget* parent) {
     QPrintDialog dialog(&CurrentPrinter(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // The dialog only sets the printer up; its accept button must not promise a print.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(QStringLiteral("ตกลง"));
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PreviewPage(const report::Page& page, QWidget* parent, const QString& title) {
+void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
+                 const QString& title) {
     QPrinter& printer = CurrentPrinter();
     SetUpPagedDevice(page, printer);
     QPrintPreviewDialog dialog(&printer, parent);
@@ -117,15 +151,27 @@ void PreviewPage(const report::Page& page, QWidget* parent, const QString& title
         const int height = available.height() * 9 / 10;
         dialog.resize(std::min(available.width(), height * 3 / 4 + 80), height);
     }
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* target) {
-        QPainter painter(target);
-        RenderOnPagedDevice(page, painter);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        // The preview draws through an engine of its own; a print to a file chosen in the dialog
+        // comes with Qt's PDF engine and is written by the program's own writer instead.
+        const bool toFile = target->outputFormat() == QPrinter::PdfFormat &&
+                            target->paintEngine() != nullptr &&
+                            target->paintEngine()->type() == QPaintEngine::Pdf;
+        if (!toFile) {
+            QPainter painter(target);
+            RenderOnPagedDevice(page, painter);
+        } else if (const auto failed = PaintOn(*target, page, title)) {
+            ReportFailure(*failed, *target, messages);
+        }
     });
     dialog.exec();
 }
 
 PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                        const QString& documentName, const std::filesystem::path& pdfFolder) {
+    // A file chosen in a dialog was the user's answer to that print; a later one never overwrites it.
+    if (CurrentPrinter().outputFormat() == QPrinter::PdfFormat)
+        return SaveAsPdf(page, messages, documentName, pdfFolder);
     return PrintPageOn(CurrentPrinter(), page, messages, parent, documentName, pdfFolder);
 }
 
@@ -134,14 +180,11 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
                          const std::filesystem::path& pdfFolder) {
     if (NoPrinter(printer)) return SaveAsPdf(page, messages, documentName, pdfFolder);
     const auto progress = ShowProgress(parent, documentName);
-    const bool printed = PaintOn(printer, page, documentName);
+    const auto failed = PaintOn(printer, page, documentName);
     if (progress) progress->setValue(1);
-    if (!printed) {
-        messages.Show(platform::MessageIcon::Error,
-                      "พิมพ์หน้ารายงานไม่สำเร็จ เครื่องพิมพ์ " + ToStdString(PrinterLabel(printer)) + " ไม่พร้อมใช้งาน");
-        return PrintOutcome::Failed;
-    }
-    return PrintOutcome::Printed;
+    if (!failed) return PrintOutcome::Printed;
+    ReportFailure(*failed, printer, messages);
+    return PrintOutcome::Failed;
 }
 
 std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
@@ -156,9 +199,11 @@ std::string PrintThroughQueue(const report::Page& page, const std::string& print
     }
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setCopyCount(1);
-    if (!PaintOn(printer, page, documentName))
-        return "the job sent to the printer '" + ToStdString(target.printerName()) + "' failed";
-    return {};
+    const auto failed = PaintOn(printer, page, documentName);
+    if (!failed) return {};
+    const std::string named = "the printer '" + ToStdString(target.printerName()) + "'";
+    if (failed->queueRefused) return "the queue of " + named + " refused the page (" + failed->reason + ")";
+    return "the job sent to " + named + " failed";
 }
 
 }  // namespace omenary::qt

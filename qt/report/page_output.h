@@ -20,13 +20,16 @@ QPrinter& CurrentPrinter();
 bool SetupPrinter(QWidget* parent);
 
 // Shows the page in a modal preview window (the user may print from it) and returns when it closes.
-void PreviewPage(const report::Page& page, QWidget* parent, const QString& title);
+// A print from it that fails gives a message.
+void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
+                 const QString& title);
 
 enum class PrintOutcome { Printed, SavedAsPdf, Failed };
 
-// Prints the page on the current printer with a progress window. With no printer installed the page
-// is written as a PDF into the user's documents folder (or the folder given) and a message says where.
-// A printer that fails gives a message; nothing is thrown.
+// Prints the page on the current printer with a progress window. With no printer installed, or
+// printing to a file, the page is written as a new PDF named after documentName into the user's
+// documents folder (or the folder given) and a message says where. A printer that fails or a queue
+// that refuses the page gives a message; nothing is thrown.
 PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                        const QString& documentName, const std::filesystem::path& pdfFolder = {});
 

@@ -395,12 +395,71 @@ TEST_F(MainWindow, TheExtraTabShowsThePrintingNotesAndSaysWhenANoteCannotBeOpene
     }
 }
 
+// The desktop's opener takes the note and then fails (no application for text files): the user hears
+// of it as when there is no opener at all; an opener that succeeds says nothing.
+TEST_F(MainWindow, ANoteTheDesktopsOpenerFailsOnSaysFalledToExecute) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(root_.string()) + ":" + path);
+    Write(Working() / "Omenary_Version.txt", "2.88.0");
+    for (const int status : {3, 0}) {
+        Write(root_ / "xdg-open", "#!/bin/sh\nexit " + std::to_string(status) + "\n");
+        std::filesystem::permissions(root_ / "xdg-open", std::filesystem::perms::owner_all);
+        messages_ = {};
+        window_ = std::make_unique<TFormomenary>(Start());  // the desktop's own opener
+        window_->show();
+        window_->PageControlOmenary()->setCurrentIndex(3);
+        Click("BitBtnFile1");
+        QTest::qWait(500);
+        EXPECT_EQ(messages_.Texts(), std::vector<std::string>(status != 0, "Falled to execute")) << status;
+    }
+    qputenv("PATH", path);
+}
+
+TEST_F(MainWindow, AMissingOrBrokenPageSetupPictureIsNamedWhenTheOptionsAskForIt) {
+    std::filesystem::remove(Working() / "portrait4.bmp");
+    Write(Working() / "portrait2.bmp", "BM not a picture");
+    Open();
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    // Centre alone asks for portrait2.bmp, both boxes for portrait4.bmp.
+    for (const auto& [box, picture] : {
+             std::pair{"CheckBoxCenterOnPage", "portrait2.bmp"},
+             {   "CheckBoxLandscape", "portrait4.bmp"}
+    }) {
+        messages_ = {};
+        Click(box);
+        ASSERT_EQ(messages_.Texts().size(), 1u) << box;
+        EXPECT_NE(messages_.Texts()[0].find(picture), std::string::npos) << messages_.Texts()[0];
+    }
+}
+
+TEST_F(MainWindow, PairPanelLabelsAndCoinSlotsStandWhereDrawn) {
+    Open();
+    for (const auto& [name, at] : {
+             std::pair{ "LabelSlashYearBoy", QPoint(23, 8)},
+             {"LabelSlashYearGirl",  {23, 34}   },
+             {  "LabelnameYearBoy",   {51, 8}   },
+             { "Labelnameyeargirl",  {51, 32}   }
+    }) {
+        if (const QLabel* label = Find<QLabel>(name)) {
+            EXPECT_EQ(label->pos(), at) << name;
+        }
+    }
+    // The longest date and a time with its "น." fit whole, apart from each other.
+    const QLabel* date = Find<QLabel>("LabelOmenaryCoin6");
+    const QLabel* time = Find<QLabel>("LabelOmenaryTimeCoin6");
+    EXPECT_LT(date->x() + date->fontMetrics().horizontalAdvance(QStringLiteral("อา.14 กุมภาพันธ์ 2570")),
+              time->x() - 2);
+    EXPECT_LE(time->x() + time->fontMetrics().horizontalAdvance(QStringLiteral("07:30-08:30 น.")),
+              time->parentWidget()->contentsRect().right());
+}
+
 // Years and parents chosen as a user does, then the page printed without a preview; with no printer
 // installed it lands as a PDF in the documents folder, and the message says where.
 TEST_F(MainWindow, TheMarriageTabPrintsTheFilledPage) {
     for (const auto& entry : std::filesystem::directory_iterator(OMENARY_DATA_DIR))
         if (QString::fromStdString(entry.path().extension().string()).toLower() == ".bmp")
-            std::filesystem::copy_file(entry.path(), Working() / entry.path().filename());
+            std::filesystem::copy_file(entry.path(), Working() / entry.path().filename(),
+                                       std::filesystem::copy_options::skip_existing);
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", root_.c_str());
     Open();

@@ -138,45 +138,50 @@ TEST_F(Shell, FirstStartShowsTheGlyphsOfGroomAndBride) {
     EXPECT_EQ(m.Imageyeargirl2Hint, "3");
 }
 
-TEST_F(Shell, AMissingGlyphStopsTheFirstStartWhichRunsAgainAtTheNextActivation) {
-    pictures_.SetMissing({"BS3.bmp"});
+// A glyph the first start cannot show is reported once and the start goes on to its end; it never
+// runs again, so no box comes back at the next activation.
+TEST_F(Shell, AMissingGlyphIsReportedOnceAndTheFirstStartGoesOn) {
+    pictures_.SetMissing({"BS3.bmp"});  // groom and bride both default to BE 2517, branch 3
     Omenary& logic = Start({2004, 3, 15});
     ASSERT_EQ(logic.FormActivate(), Activation::Done);
     ASSERT_EQ(messages_.Texts().size(), 1u);
     EXPECT_NE(messages_.Texts()[0].find("\"BS3.bmp\""), std::string::npos);
-    EXPECT_EQ(logic.shell.LabelFirstStart, "Yes");
-    // The groom's codes stay set, his branch picture and the bride were never reached, nor the coin date.
-    EXPECT_EQ(logic.marriage.ComboBoxYearBoy2, "3");
+    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
+    // Each update stops at the picture, as a user's choice would; the bride and the coin date follow.
     EXPECT_EQ(logic.marriage.ImageYearBoy1, "OS1.bmp");
     EXPECT_EQ(logic.marriage.Imageyearboy2, "");
-    EXPECT_EQ(logic.marriage.LabelnameYearBoy, "ปีเกิด");
-    EXPECT_EQ(logic.marriage.ComboBoxYearGirl2, "1");
-    EXPECT_EQ(logic.coin.ComboBoxDD, coin::CoinValues().ComboBoxDD);
-
-    pictures_.SetMissing({});
-    ASSERT_EQ(logic.FormActivate(), Activation::Done);
-    EXPECT_EQ(logic.shell.LabelFirstStart, "No");
-    EXPECT_EQ(logic.marriage.Imageyeargirl2, "BS3.bmp");
+    EXPECT_EQ(logic.marriage.ComboBoxYearGirl2, "3");
+    EXPECT_EQ(logic.marriage.Imageyeargirl1, "OS1.bmp");
     EXPECT_EQ(logic.coin.ComboBoxDD, "15");
+    logic.FormActivate();
     EXPECT_EQ(messages_.Texts().size(), 1u);
 }
 
-TEST_F(Shell, ACurrentYearOutsideTheListsIsStillWrittenButNeverJudgedWithoutCodes) {
+// Defaults the year lists do not hold are brought to the nearest year they do.
+TEST_F(Shell, DefaultYearsOutsideTheListsAreBroughtIntoThem) {
     Write(Working() / "HOROSCOPE.INI",
-          "[DATA CALENDAR]\r\n2400 -  2600   Calendar3.TXT\r\n[END OF DATA]\r\n");
-    Omenary& logic = Start({2100, 5, 2});  // BE 2643, beyond the lists 2401 ... 2599
-    ASSERT_EQ(logic.FormActivate(), Activation::Done);
-    EXPECT_EQ(logic.shell.yearItems.back(), "2599");
-    EXPECT_EQ(logic.coin.ComboBoxYY, "2643");
-    EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, "2643");
-    EXPECT_EQ(logic.marriage.ComboBoxYearBoy, "2613");
-    EXPECT_EQ(logic.general.year.ComboBoxYearProcess, "วอก");
-
-    Omenary& early = Start({1850, 1, 1});  // BE 2393: neither stem nor branch exists
-    ASSERT_EQ(early.FormActivate(), Activation::Done);
-    EXPECT_EQ(early.general.ComboBoxBudhaYearProcess, "2393");
-    EXPECT_EQ(early.general.year.Labelchongyear, "Labelchongyear");
-    EXPECT_EQ(early.general.year.ComboBoxYearProcess, "ชวด");
+          "[DATA CALENDAR]\r\n2450 -  2600   Calendar3.TXT\r\n[END OF DATA]\r\n");  // lists 2451 ... 2599
+    struct Case {
+        platform::Date today;
+        const char* year;
+        const char* birth;
+        const char* yearName;
+    };
+    const Case cases[] = {
+        {{2100, 5, 2}, "2599", "2599", "ชวด"}, // BE 2643
+        {{2060, 5, 2}, "2599", "2573", "ชวด"}, // BE 2603: only the year of the work is beyond
+        {{1850, 1, 1}, "2451", "2451", "วอก"}, // BE 2393: before the first year
+        {{2004, 1, 1}, "2547", "2517", "วอก"},
+    };
+    for (const Case& c : cases) {
+        Omenary& logic = Start(c.today);
+        ASSERT_EQ(logic.FormActivate(), Activation::Done);
+        EXPECT_EQ(logic.coin.ComboBoxYY, c.year) << c.year;
+        EXPECT_EQ(logic.general.ComboBoxBudhaYearProcess, c.year);
+        EXPECT_EQ(logic.general.year.ComboBoxYearProcess, c.yearName) << c.year;
+        EXPECT_EQ(logic.marriage.ComboBoxYearBoy, c.birth) << c.year;
+        EXPECT_EQ(logic.marriage.ComboBoxYearGirl, c.birth);
+    }
 }
 
 TEST_F(Shell, AMissingOrUnusableIndexIsTheStartFailure) {

@@ -4,18 +4,28 @@
 
 #include "tests/temp_folder.h"
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "core/general/general_page.h"
+#include "qt/report/renderer.h"
 
 namespace omenary::qt {
+
+std::string PdfText(const std::filesystem::path& pdf);  // with the rendering tests
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -41,8 +51,7 @@ TEST_F(Printing, WithoutAPrinterThePageIsSavedAsAPdfAndTheMessageSaysWhere) {
               PrintOutcome::SavedAsPdf);
     EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "omenary-general", root_),
               PrintOutcome::SavedAsPdf);
-    const QStringList saved =
-        QDir(QString::fromStdString(root_.string())).entryList({"*.pdf"}, QDir::Files);
+    const QStringList saved = QDir(QString::fromStdString(root_.string())).entryList({"*.pdf"}, QDir::Files);
     ASSERT_EQ(saved.size(), 2) << "a second print must not overwrite the first";
     ASSERT_EQ(messages.Entries().size(), 2u);
     EXPECT_EQ(messages.Entries()[0].icon, platform::MessageIcon::Information);
@@ -103,7 +112,8 @@ TEST_F(Printing, ThePreviewShowsTheOnePageAndReturnsWhenClosed) {
         ASSERT_NE(qobject_cast<QPrintPreviewDialog*>(dialog), nullptr);
         pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
     });
-    PreviewPage(general::GeneralPage(), nullptr, "ฤกษ์ยาม");
+    platform::RecordedMessages messages;
+    PreviewPage(general::GeneralPage(), messages, nullptr, "ฤกษ์ยาม");
     EXPECT_EQ(pages, 1);
 }
 
@@ -117,6 +127,54 @@ TEST_F(Printing, PrinterSetupWorksOnTheCurrentPrinter) {
     });
     EXPECT_FALSE(SetupPrinter(nullptr));
     EXPECT_EQ(shown, &CurrentPrinter());
+}
+
+// The setup dialog only sets the printer up, and its accept button says so.
+TEST_F(Printing, PrinterSetupAcceptsWithOkNotPrint) {
+    QString accept;
+    InspectAndCloseTheDialog([&accept](QDialog* dialog) {
+        accept = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+    });
+    SetupPrinter(nullptr);
+    EXPECT_EQ(accept.toStdString(), "ตกลง");
+}
+
+// "Print to File (PDF)" chosen in the preview's print dialog gives the program's own PDF, whose Thai
+// text a reader finds; a direct print afterwards is a new file named after the report.
+TEST_F(Printing, APdfChosenInTheDialogIsTheProgramsOwnAndNeverOverwrittenLater) {
+    const report::Page page = general::GeneralPage();
+    const fs::path chosen = root_ / "chosen.pdf";
+    ASSERT_TRUE(WritePdf(page, root_ / "own.pdf", nullptr));
+    platform::RecordedMessages messages;
+    InspectAndCloseTheDialog([&chosen](QDialog* dialog) {
+        CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+        CurrentPrinter().setOutputFileName(QString::fromStdString(chosen.string()));
+        dialog->findChild<QPrintPreviewWidget*>()
+            ->print();  // the dialog's print, once its print dialog is accepted
+    });
+    PreviewPage(page, messages, nullptr, "Page Preview");
+    EXPECT_EQ(PdfText(chosen), PdfText(root_ / "own.pdf"));
+    const std::string saved = Read(chosen);
+    EXPECT_EQ(PrintPage(page, messages, nullptr, "omenary-general", root_), PrintOutcome::SavedAsPdf);
+    CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_EQ(Read(chosen), saved);
+    EXPECT_EQ(QDir(QString::fromStdString(root_.string())).entryList({"omenary-general-*.pdf"}).size(), 1);
+    EXPECT_EQ(messages.Entries().size(), 1u);  // where the new file is
+}
+
+// A queue that refuses jobs (cupsreject): the window's print and the command line's both say so.
+TEST_F(Printing, AQueueThatRefusesTheJobIsReported) {
+    const std::string queue = "omenary-refusing-" + std::to_string(::getpid());
+    if (std::system(("lpadmin -p " + queue + " -v file:/dev/null -E && cupsreject " + queue).c_str()) != 0)
+        GTEST_SKIP() << "needs a running CUPS (cups, cups-client) that lets lpadmin add a file: queue";
+    const report::Page page = general::GeneralPage();
+    EXPECT_NE(PrintThroughQueue(page, queue, "x").find("'" + queue + "' refused the page"),
+              std::string::npos);
+    QPrinter printer(QPrinterInfo::printerInfo(QString::fromStdString(queue)), QPrinter::HighResolution);
+    platform::RecordedMessages messages;
+    EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "x"), PrintOutcome::Failed);
+    EXPECT_NE(messages.Texts().at(0).find("ไม่รับหน้ารายงาน"), std::string::npos);
+    (void)std::system(("lpadmin -x " + queue).c_str());
 }
 
 }  // namespace

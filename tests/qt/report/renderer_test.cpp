@@ -24,6 +24,19 @@
 #include "qt/report/pdf_text_layer.h"
 
 namespace omenary::qt {
+
+// The text a reader finds in the PDF (what a user's search finds); the printing tests use it too.
+std::string PdfText(const std::filesystem::path& pdf) {
+    std::string text;
+    if (FILE* pipe = popen(("pdftotext -raw " + pdf.string() + " -").c_str(), "r"); pipe != nullptr) {
+        char buffer[4096];
+        for (std::size_t read = 0; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, read);
+        pclose(pipe);
+    }
+    return text;
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -277,17 +290,6 @@ TEST_F(Rendering, TheOutputsAreWrittenAsOneSetAndASpecialFileIsWrittenInto) {
     EXPECT_TRUE(received.starts_with("\x89PNG"));
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_TRUE(Read(root_ / "keep.pdf").starts_with("%PDF-"));
-}
-
-std::string PdfText(const fs::path& pdf) {
-    std::string text;
-    if (FILE* pipe = popen(("pdftotext -raw " + pdf.string() + " -").c_str(), "r"); pipe != nullptr) {
-        char buffer[4096];
-        for (std::size_t read = 0; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, read);
-        pclose(pipe);
-    }
-    return text;
 }
 
 // Every object the cross-reference table lists starts where the table says.
