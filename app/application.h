@@ -11,4 +11,8 @@ inline constexpr const char* kMainWindowCaption = "MORVIT - Omenary 2.88.0";
 // Names the application and applies what every run needs before its first window.
 void SetUpApplication(QApplication& application);
 
+// A termination request of the session or of a signal (SIGTERM, SIGINT, SIGHUP) closes the window
+// the ordinary way, so the settings record the end of the run also where no window manager is.
+void QuitOnTerminationSignals(QApplication& application);
+
 }  // namespace omenary::app

@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     using namespace omenary;
     QApplication application(argc, argv);
     app::SetUpApplication(application);
+    app::QuitOnTerminationSignals(application);
 
     qt::QtMessages messages;
     const platform::SystemClock clock;
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     messages.SetParent(&window);
     app::ReportForms forms;
     window.AttachReportForms(forms);
-    app::CentreOnScreen(window);
+    app::PlaceOnScreen(window);
     window.show();
     // Desktops activate a new main window themselves; a bare X server does not until asked.
     window.activateWindow();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -38,7 +41,7 @@ class MainWindow : public omenary::testing::ShellFixture {
     TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
         window_ = std::make_unique<TFormomenary>(Start(today), &desktop_);
         window_->AttachReportForms(forms_);
-        CentreOnScreen(*window_);
+        PlaceOnScreen(*window_);
         window_->show();
         window_->activateWindow();
         if (expectActive) {
@@ -467,6 +470,228 @@ TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
     // A display name would be appended to every window's caption by the desktop.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
     EXPECT_EQ(QApplication::applicationName().toStdString(), "MORVIT - Omenary");
+}
+
+// Every list takes exactly one of its items, as typed: no completion makes "2" the day 20, and a
+// padded item is no item either.
+TEST_F(MainWindow, EveryListTakesExactlyItsItems) {
+    Open();
+    struct Case {
+        int tab;
+        const char* list;
+        const char* text;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {0,          "ComboBoxperson1",                    "1", false},
+        {0,          "ComboBoxperson2",                    "0", false},
+        {0, "ComboBoxBudhaYearProcess",                   "25", false},
+        {0, "ComboBoxBudhaYearProcess",                 "2551",  true},
+        {0, "ComboBoxBudhaYearProcess",                " 2551", false},
+        {1,          "ComboBoxYearBoy",                  "246", false},
+        {1,         "ComboBoxYearGirl",                "2520 ", false},
+        {1,       "ComboBoxPorYearBoy",                    "1", false},
+        {1,        "ComboBoxMaYearBoy", "05 = มะโรง",  true},
+        {1,      "ComboBoxPorYearGirl",                     "",  true},
+        {1,       "ComboBoxMaYearGirl",                    "0", false},
+        {2,               "ComboBoxDD",                    "2", false},
+        {2,               "ComboBoxDD",                   "17",  true},
+        {2,               "ComboBoxMM",                    "1", false},
+        {2,               "ComboBoxYY",                   "25", false},
+        {2,               "ComboBoxYY",                 "2547",  true},
+    };
+    for (const Case& c : cases) {
+        window_->PageControlOmenary()->setCurrentIndex(c.tab);
+        QComboBox* list = List(c.list);
+        TypeAndLeave(list, QString::fromUtf8(c.text));
+        EXPECT_EQ(QApplication::focusWidget() == list, !c.accepted) << c.list << " '" << c.text << "'";
+        EXPECT_EQ(list->currentText().toStdString(), c.text) << c.list;
+        TypeAndLeave(list, list->itemText(0));
+    }
+}
+
+// A refused input keeps the focus whichever way the user tries to switch the tab, and once it holds
+// an allowed text the same switch goes through.
+TEST_F(MainWindow, ARefusedInputKeepsItsTab) {
+    Open();
+    QTabWidget* tabs = window_->PageControlOmenary();
+    struct Switch {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Switch switches[] = {
+        {"tab click",
+         [tabs] {
+         const int other = tabs->currentIndex() == 3 ? 0 : 3;
+         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(other).center());
+         }                                                                                                  },
+        { "ctrl+tab", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier); }},
+    };
+    struct Input {
+        int tab;
+        const char* name;
+        const char* refused;
+        const char* allowed;
+    };
+    const Input inputs[] = {
+        {0, "Editaspectbackofhome", "400", "40"},
+        {2,           "ComboBoxDD",   "1", "01"},
+    };
+    for (const Input& input : inputs) {
+        for (const Switch& s : switches) {
+            tabs->setCurrentIndex(input.tab);
+            QWidget* widget = Find<QWidget>(input.name);
+            Type(widget, input.refused);
+            s.act();
+            QApplication::processEvents();
+            EXPECT_EQ(tabs->currentIndex(), input.tab) << input.name << " " << s.name;
+            EXPECT_EQ(QApplication::focusWidget(), widget) << input.name << " " << s.name;
+            EXPECT_TRUE(widget->isVisible()) << input.name << " " << s.name;
+            Type(widget, input.allowed);
+            s.act();
+            QApplication::processEvents();
+            EXPECT_NE(tabs->currentIndex(), input.tab) << input.name << " " << s.name;
+        }
+    }
+}
+
+// The stem and branch buttons take no focus: a click on them first takes what the day list shows,
+// as leaving it would, and a text the list refuses stops the click.
+TEST_F(MainWindow, ACoinPairClickTakesTheDayTheListShows) {
+    std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / "Calendar1.TXT",
+                               Working() / "Calendar1.TXT");
+    Open({2547, 1, 5});
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    QComboBox* day = List("ComboBoxDD");
+    Type(day, "17");
+    Click("SpeedButtonOn1");
+    Click("SpeedButtonBelow1");
+    EXPECT_EQ(logic_->coin.ComboBoxDD, "17");
+    EXPECT_EQ(QApplication::focusWidget(), day);
+    const std::string first = Find<QLabel>("LabelOmenaryCoin1")->text().toStdString();
+    TypeAndLeave(day, "17");
+    EXPECT_EQ(Find<QLabel>("LabelOmenaryCoin1")->text().toStdString(), first);
+
+    Type(day, "1");
+    Click("SpeedButtonBelow3");
+    QApplication::processEvents();
+    EXPECT_TRUE(Find<QAbstractButton>("SpeedButtonBelow1")->isChecked());
+    EXPECT_EQ(logic_->coin.LabelRasiLang, "01");
+    EXPECT_EQ(QApplication::focusWidget(), day);
+}
+
+// Another window taking the focus is no leave: a typed year changes the pair only once the list is
+// left.
+TEST_F(MainWindow, AYearListIsNotLeftWhenAnotherWindowTakesTheFocus) {
+    Open();
+    window_->PageControlOmenary()->setCurrentIndex(1);
+    QWidget other;
+    for (const char* name : {"ComboBoxYearBoy", "ComboBoxYearGirl"}) {
+        QComboBox* list = List(name);
+        const marriage::MarriageValues before = logic_->marriage;
+        Type(list, "2520");
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        EXPECT_EQ(logic_->marriage.ComboBoxYearBoy2, before.ComboBoxYearBoy2) << name;
+        EXPECT_EQ(logic_->marriage.ComboBoxYearGirl2, before.ComboBoxYearGirl2) << name;
+        EXPECT_EQ(list->currentText(), "2520") << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(list == List("ComboBoxYearBoy") ? logic_->marriage.ComboBoxYearBoy2
+                                                  : logic_->marriage.ComboBoxYearGirl2,
+                  "6")
+            << name;
+    }
+    // Chosen from the drop-down, an item updates the pair at once.
+    QComboBox* boy = List("ComboBoxYearBoy");
+    boy->setFocus(Qt::MouseFocusReason);
+    boy->showPopup();
+    QAbstractItemView* view = boy->view();
+    const QModelIndex item = view->model()->index(boy->findText("2467"), 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    EXPECT_EQ(logic_->marriage.ComboBoxYearBoy2, "1");
+    EXPECT_EQ(QApplication::focusWidget(), boy);
+}
+
+// The keyboard alone: Return and Enter press the focused button, the coin rows are reached with Tab
+// and walked with the arrow keys, Space presses.
+TEST_F(MainWindow, TheKeyboardPressesButtonsAndWalksTheCoinRows) {
+    Open();
+    TypeAndLeave(Edit("Editaspectbackofhome"), "0");
+    Find<QWidget>("Buttoncalculateomenary")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(messages_.Texts().size(), 1u);  // the fill names the first missing picture
+
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    List("ComboBoxDD")->setFocus(Qt::TabFocusReason);
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        return QApplication::focusWidget()->objectName().toStdString();
+    };
+    EXPECT_EQ(key(Qt::Key_Backtab, Qt::ShiftModifier), "SpeedButtonBelow1");
+    EXPECT_EQ(key(Qt::Key_Right), "SpeedButtonBelow2");
+    EXPECT_EQ(key(Qt::Key_Space), "SpeedButtonBelow2");
+    EXPECT_TRUE(Find<QAbstractButton>("SpeedButtonBelow2")->isChecked());
+    EXPECT_EQ(key(Qt::Key_Up), "SpeedButtonOn2");
+    EXPECT_EQ(key(Qt::Key_Left), "SpeedButtonOn1");
+    EXPECT_EQ(messages_.Beeps(), 0);  // walking presses nothing
+    EXPECT_EQ(key(Qt::Key_Return), "SpeedButtonOn1");
+    EXPECT_EQ(messages_.Beeps(), 1);  // 1 and 2 are no pair
+    EXPECT_EQ(key(Qt::Key_Tab), "SpeedButtonBelow2");
+
+    Find<QWidget>("ButtonOmenaryCoinClose")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindow, TabsShowTheirHintsAndTheWindowItsIcon) {
+    TFormomenary& window = Open();
+    const char* hints[] = {"", "ฤกษ์แต่งงาน", "ฤกษ์รับเหรียญ", "Extra"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(window.PageControlOmenary()->tabToolTip(i).toStdString(), hints[i]) << i;
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "omenary");
+}
+
+// A screen smaller than the window (a large scale on a small screen): the window, frame included,
+// is on the screen and its pages scroll.
+TEST_F(MainWindow, TheWholeWindowIsOnASmallScreen) {
+    TFormomenary& window = Open();
+    const QMargins frame(4, 24, 4, 4);
+    struct Screen {
+        QRect available;
+        QSize expected;
+    };
+    const Screen screens[] = {
+        {QRect(0, 0, 1024, 768), QSize(286, 454)},
+        {QRect(0, 0,  512, 384), QSize(286, 356)},
+        {QRect(0, 0,  200, 300), QSize(192, 272)},
+    };
+    for (const Screen& screen : screens) {
+        PlaceOnScreen(window, screen.available, frame);
+        EXPECT_EQ(window.size(), screen.expected);
+        EXPECT_TRUE(screen.available.contains(QRect(window.pos(), window.size().grownBy(frame))));
+    }
+}
+
+// Where no window manager closes the window, the session ends the program by a signal.
+TEST_F(MainWindow, ATerminationSignalClosesTheWindowAndRecordsRunFalse) {
+    Open();
+    QuitOnTerminationSignals(*qApp);
+    ASSERT_EQ(platform::ProfileFile(SettingsPath()).Read("Application", "Run"), "True");
+    bool timedOut = false;
+    QTimer::singleShot(5000, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit();
+    });
+    std::raise(SIGTERM);
+    QCoreApplication::exec();
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(platform::ProfileFile(SettingsPath()).Read("Application", "Run"), "False");
 }
 
 }  // namespace
