@@ -1,15 +1,18 @@
 #include "app/application.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSocketNotifier>
+#include <QWidget>
 
 #include <sys/socket.h>
 #include <unistd.h>
 #include <csignal>
+#include <cstdint>
 
 #include "qt/platform/fonts.h"
 
@@ -51,6 +54,33 @@ void OnTerminationSignal(int) {
     [[maybe_unused]] const ssize_t written = write(terminationPipe[1], &byte, 1);
 }
 
+// The X protocol's DestroyNotify event, as the X server sends it.
+struct XDestroyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t event;
+    std::uint32_t window;
+};
+constexpr std::uint8_t kXDestroyNotify = 17;
+
+class DestroyedFromOutside : public QAbstractNativeEventFilter {
+  public:
+    explicit DestroyedFromOutside(QWidget& window) : window_(window) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const XDestroyNotify*>(message);
+        if ((event->responseType & 0x7f) == kXDestroyNotify && window_.internalWinId() != 0 &&
+            event->window == window_.internalWinId())
+            QMetaObject::invokeMethod(&window_, &QWidget::close, Qt::QueuedConnection);
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+};
+
 }  // namespace
 
 void SetUpApplication(QApplication& application) {
@@ -84,6 +114,15 @@ void QuitOnTerminationSignals(QApplication& application) {
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
+}
+
+void CloseWhenDestroyedFromOutside(QApplication& application, QWidget& window) {
+    auto* filter = new DestroyedFromOutside(window);
+    application.installNativeEventFilter(filter);
+    QObject::connect(&window, &QObject::destroyed, &application, [&application, filter] {
+        application.removeNativeEventFilter(filter);
+        delete filter;
+    });
 }
 
 }  // namespace omenary::app

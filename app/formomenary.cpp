@@ -206,8 +206,13 @@ void TFormomenary::ShowValues() {
 }
 
 void PlaceOnScreen(QWidget& window, QRect available, QMargins frame) {
-    const QSize size =
-        QSize(TFormomenary::kWidth, TFormomenary::kHeight).boundedTo(available.size().shrunkBy(frame));
+    const QSize room = available.size().shrunkBy(frame);
+    QSize size = QSize(TFormomenary::kWidth, TFormomenary::kHeight).boundedTo(room);
+    // Where the pages scroll one way, the window grows by that scroll bar if there is room, so that
+    // they need not scroll the other way too.
+    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() < TFormomenary::kHeight) size.setWidth(std::min(size.width() + bar, room.width()));
+    if (size.width() < TFormomenary::kWidth) size.setHeight(std::min(size.height() + bar, room.height()));
     window.setFixedSize(size);
     QRect outer(QPoint(), size.grownBy(frame));
     outer.moveCenter(available.center());

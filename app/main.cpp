@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
     shell::Omenary logic({messages, clock, working, platform::WindowsDirectory(), pictures});
 
     app::TFormomenary window(logic);
+    app::CloseWhenDestroyedFromOutside(application, window);
     messages.SetParent(&window);
     app::ReportForms forms;
     window.AttachReportForms(forms);
