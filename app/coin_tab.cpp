@@ -226,11 +226,10 @@ void CoinTab::BuildEnvelopeOptions() {
     centerOnPage_->setText(QStringLiteral("กึ่งกลาง"));
     centerOnPage_->setGeometry(10, 334, 62, 17);
     for (QCheckBox* box : {landscape_, centerOnPage_}) {
-        connect(box, &QCheckBox::clicked, this, [this] {
+        inputs_.OnClick(box, Inputs::Click::LeavesInput, [this] {
             logic_.coin.pageOptions.CheckBoxLandscape = landscape_->isChecked();
             logic_.coin.pageOptions.CheckBoxCenterOnPage = centerOnPage_->isChecked();
             coin::CheckBoxLandscapeClick(logic_.coin.pageOptions, logic_.Settings());
-            ShowValues();
         });
     }
     pagePreview_ =

@@ -100,7 +100,11 @@ bool Inputs::MoveFocusTo(QWidget* input) {
 
 void Inputs::OnClick(QAbstractButton* button, Click kind, std::function<void()> click) {
     connect(button, &QAbstractButton::clicked, this, [this, kind, click = std::move(click)] {
-        if (refocusing_ != nullptr) return;
+        // A check box has already toggled itself; showing the working values again undoes that.
+        if (refocusing_ != nullptr) {
+            refresh_();
+            return;
+        }
         // A button may be pressed without taking the focus (by a shortcut, or one that never takes
         // it); the input that still has the focus is then left here, as a move of the focus would.
         if (kind == Click::LeavesInput) {

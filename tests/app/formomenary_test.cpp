@@ -516,7 +516,8 @@ TEST_F(MainWindow, ARefusedInputKeepsItsTab) {
     }
 }
 
-// The pair buttons take no focus: a click takes the day the list shows, a refused day stops it.
+// The pair buttons take no focus: a click takes the day the list shows; a refused day stops it, and
+// any other click.
 TEST_F(MainWindow, ACoinPairClickTakesTheDayTheListShows) {
     std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / "Calendar1.TXT",
                                Working() / "Calendar1.TXT");
@@ -531,6 +532,12 @@ TEST_F(MainWindow, ACoinPairClickTakesTheDayTheListShows) {
     Type(List("ComboBoxDD"), "1");
     Click("SpeedButtonBelow3");
     EXPECT_EQ(logic_->coin.LabelRasiLang, "01");
+    for (const char* box : {"CheckBoxLandscape", "CheckBoxPagePreview3"}) {
+        const bool ticked = Find<QCheckBox>(box)->isChecked();
+        Click(box);
+        EXPECT_EQ(Find<QCheckBox>(box)->isChecked(), ticked) << box;
+    }
+    EXPECT_TRUE(logic_->coin.CheckBoxPagePreview3);
 }
 
 // Another window taking the focus is no leave: the typed year counts once the list is left.
