@@ -171,6 +171,16 @@ void TFormomenary::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void TFormomenary::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window was placed before the window manager framed it; once its frame is known, place it
+    // again with that frame, so a screen that only just holds it loses nothing to a guess.
+    if (!placedInFrame_ && isVisible() && frameGeometry() != geometry()) {
+        placedInFrame_ = true;
+        PlaceOnScreen(*this);
+    }
+}
+
 void TFormomenary::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();

@@ -41,6 +41,7 @@ class TFormomenary : public QWidget {
   protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -55,6 +56,7 @@ class TFormomenary : public QWidget {
     std::array<Tab*, 4> tabs_{};
     std::array<QLabel*, 3> notices_{};
     int shownTab_ = 0;
+    bool placedInFrame_ = false;
     bool activating_ = false;
     bool startFailed_ = false;
 };
