@@ -181,6 +181,12 @@ void TFormomenary::moveEvent(QMoveEvent* event) {
     }
 }
 
+void TFormomenary::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A frame known from the start (a platform without a window manager's frame) was placed with.
+    if (frameGeometry() != geometry()) placedInFrame_ = true;
+}
+
 void TFormomenary::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
