@@ -5,10 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "app/page_view.h"
 #include "app/widgets.h"
@@ -65,7 +68,41 @@ CoinTab::CoinTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(lo
     BuildResults();
     BuildEnvelopeOptions();
     QPushButton* close = BuildCloseButton("ButtonOmenaryCoinClose", QRect(184, 347, 75, 25));
-    ChainTabOrder({day_, month_, year_, landscape_, centerOnPage_, pagePreview_, print_, close});
+    QWidget* previous = nullptr;
+    for (QButtonGroup* row : {stems_, branches_})
+        for (QAbstractButton* button : row->buttons()) {
+            if (previous != nullptr) QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+    ChainTabOrder({previous, day_, month_, year_, landscape_, centerOnPage_, pagePreview_, print_, close});
+}
+
+bool CoinTab::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys walk the two rows without pressing anything: left and right along a row, up
+    // and down to the button of the same number in the other row (the last stem under 11 and 12).
+    if (event->type() != QEvent::KeyPress) return Tab::eventFilter(watched, event);
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    QButtonGroup* row = button != nullptr ? button->group() : nullptr;
+    if (row != stems_ && row != branches_) return Tab::eventFilter(watched, event);
+    const int k = row->id(button);
+    QButtonGroup* other = row == stems_ ? branches_ : stems_;
+    QAbstractButton* next = nullptr;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+            next = row->button(k - 1);
+            break;
+        case Qt::Key_Right:
+            next = row->button(k + 1);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            next = other->button(std::min(k, static_cast<int>(other->buttons().size())));
+            break;
+        default:
+            return Tab::eventFilter(watched, event);
+    }
+    if (next != nullptr) next->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 template <typename Handler>
@@ -90,12 +127,15 @@ void CoinTab::BuildPairPicker() {
             button->setGeometry(QRect(QPoint(4 + 22 * (k - 1), stem ? 4 : 40), kButton));
             button->setAutoRaise(true);
             button->setCheckable(true);
-            button->setFocusPolicy(Qt::NoFocus);
+            // Reached with Tab and the arrow keys, never by a click: a click leaves the input
+            // that has the focus where it stands.
+            button->setFocusPolicy(Qt::TabFocus);
+            button->installEventFilter(this);
             button->setIcon(
                 ButtonFace(k, platform::FindPicture(folder, glyph).value_or(folder / glyph), stem));
             button->setIconSize(kButton);
             (stem ? stems_ : branches_)->addButton(button, k);
-            inputs_.OnClick(button, Inputs::Click::KeepsFocus, [this, k, stem] {
+            inputs_.OnClick(button, Inputs::Click::LeavesInput, [this, k, stem] {
                 WithSearch([this, k, stem](const coin::SearchContext& context) {
                     if (stem) {
                         coin::SpeedButtonOnClick(logic_.coin, k, logic_.Env().pictures, context);
@@ -192,11 +232,10 @@ void CoinTab::BuildEnvelopeOptions() {
     centerOnPage_->setText(QStringLiteral("กึ่งกลาง"));
     centerOnPage_->setGeometry(10, 334, 62, 17);
     for (QCheckBox* box : {landscape_, centerOnPage_}) {
-        connect(box, &QCheckBox::clicked, this, [this] {
+        inputs_.OnClick(box, Inputs::Click::LeavesInput, [this] {
             logic_.coin.pageOptions.CheckBoxLandscape = landscape_->isChecked();
             logic_.coin.pageOptions.CheckBoxCenterOnPage = centerOnPage_->isChecked();
             coin::CheckBoxLandscapeClick(logic_.coin.pageOptions, logic_.Settings());
-            ShowValues();
         });
     }
     pagePreview_ =
@@ -206,7 +245,7 @@ void CoinTab::BuildEnvelopeOptions() {
     setup->setAutoRaise(true);
     setup->setIcon(sheet_->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     setup->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    inputs_.OnClick(setup, Inputs::Click::KeepsFocus, [this] { qt::SetupPrinter(sheet_->window()); });
+    inputs_.OnClick(setup, Inputs::Click::LeavesInput, [this] { qt::SetupPrinter(sheet_->window()); });
     print_ = MakeButton(sheet_, "ButtonPrintOmenaryCoin", QStringLiteral("พิมพ์ซอง"), QStringLiteral("Print"),
                         QRect(109, 347, 75, 25));
     inputs_.OnClick(print_, Inputs::Click::LeavesInput, [this] {
@@ -226,8 +265,13 @@ void CoinTab::ShowValues() {
     for (auto [group, down] : {
              std::pair{   stems_,    values.SpeedButtonOn},
              std::pair{branches_, values.SpeedButtonBelow}
-    })
+    }) {
         if (QAbstractButton* button = group->button(down); button != nullptr) button->setChecked(true);
+        // Tab stops once in each row: at its pressed button, or at its first one.
+        QAbstractButton* stop = group->checkedButton() != nullptr ? group->checkedButton() : group->button(1);
+        for (QAbstractButton* button : group->buttons())
+            button->setFocusPolicy(button == stop ? Qt::TabFocus : Qt::NoFocus);
+    }
     ShowPicture(stemPicture_, values.ImageRasibon, true);
     ShowPicture(stemNumber_, values.ImageNRasibon);
     ShowPicture(branchPicture_, values.ImageRasilang, true);

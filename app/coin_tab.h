@@ -23,6 +23,9 @@ class CoinTab final : public Tab {
 
     void ShowValues() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void BuildPairPicker();
     void BuildStartDate();

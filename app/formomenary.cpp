@@ -1,13 +1,20 @@
 #include "app/formomenary.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/application.h"
 #include "app/coin_tab.h"
@@ -25,13 +32,14 @@ namespace {
 struct TabSheet {
     const char* name;
     const char* caption;
+    const char* hint;
 };
 
 constexpr TabSheet kTabSheets[] = {
-    {    "TabSheetOmenary1",                   " ฤกษ์ยาม "},
-    {"TabSheetMarryOmenary",       " ฤกษ์แต่งงาน "},
-    { "TabSheetOmenaryCoin", " ฤกษ์รับเหรียญ "},
-    {     "TabSheetHistory",                                    " Extra"},
+    {    "TabSheetOmenary1",                   " ฤกษ์ยาม ",                                        ""},
+    {"TabSheetMarryOmenary",       " ฤกษ์แต่งงาน ",       "ฤกษ์แต่งงาน"},
+    { "TabSheetOmenaryCoin", " ฤกษ์รับเหรียญ ", "ฤกษ์รับเหรียญ"},
+    {     "TabSheetHistory",                                    " Extra",                                   "Extra"},
 };
 
 constexpr int kTitleBandHeight = 81;
@@ -59,16 +67,33 @@ TFormomenary::TFormomenary(shell::Omenary& logic, platform::ShellOpen* desktop)
     for (const TabSheet& sheet : kTabSheets) {
         auto* page = new QWidget(pageControl_);
         page->setObjectName(sheet.name);
-        pageControl_->addTab(page, QString::fromUtf8(sheet.caption));
+        const int index = pageControl_->addTab(page, QString::fromUtf8(sheet.caption));
+        pageControl_->setTabToolTip(index, QString::fromUtf8(sheet.hint));
     }
     pageControl_->setCurrentIndex(0);
+    // A tab switch moves the focus off the tab's input; when that input is refused, the tab comes
+    // back with it, so that nothing is typed into a control the user cannot see.
+    connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (inputs_->RefusalPending() && index != shownTab_) {
+            pageControl_->setCurrentIndex(shownTab_);
+            return;
+        }
+        shownTab_ = index;
+    });
     // Four Thai captions must share 286 pixels without scroll arrows, as they did in the original.
     pageControl_->tabBar()->setUsesScrollButtons(false);
     pageControl_->tabBar()->setElideMode(Qt::ElideNone);
     pageControl_->tabBar()->setStyle(new CompactTabStyle(pageControl_->tabBar()));
+    // The pages keep their size; on a screen too small for them the window is smaller and they scroll.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    // A click on a button that takes no focus must leave it where it is, not hand it to the scroller.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    pageControl_->setFixedSize(kWidth, kHeight);
+    scroller->setWidget(pageControl_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pageControl_);
+    layout->addWidget(scroller);
 
     // What the tabs share comes first, so that each tab's own controls follow it in tab order.
     BuildTitleBand(pageControl_->widget(0), QStringLiteral("ฤกษ์ยาม"),
@@ -135,6 +160,33 @@ QLabel* TFormomenary::BuildNotice(QWidget* sheet, const char* name) {
     return notice;
 }
 
+void TFormomenary::keyPressEvent(QKeyEvent* event) {
+    // Return and Enter press the focused button, as Space does; a check box is ticked by Space only.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button != nullptr &&
+        qobject_cast<QCheckBox*>(button) == nullptr) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFormomenary::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window was placed before the window manager framed it; once its frame is known, place it
+    // again with that frame, so a screen that only just holds it loses nothing to a guess.
+    if (!placedInFrame_ && isVisible() && frameGeometry() != geometry()) {
+        placedInFrame_ = true;
+        PlaceOnScreen(*this);
+    }
+}
+
+void TFormomenary::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A frame known from the start (a platform without a window manager's frame) was placed with.
+    if (frameGeometry() != geometry()) placedInFrame_ = true;
+}
+
 void TFormomenary::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
@@ -169,12 +221,38 @@ void TFormomenary::ShowValues() {
         notices_[i]->setText(qt::ToQString(*notices[i]));
 }
 
-void CentreOnScreen(QWidget& window) {
+void PlaceOnScreen(QWidget& window, QRect available, QMargins frame) {
+    const QSize room = available.size().shrunkBy(frame);
+    QSize size = QSize(TFormomenary::kWidth, TFormomenary::kHeight).boundedTo(room);
+    // Where the pages scroll one way, the window grows by that scroll bar if there is room, so that
+    // they need not scroll the other way too.
+    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() < TFormomenary::kHeight) size.setWidth(std::min(size.width() + bar, room.width()));
+    if (size.width() < TFormomenary::kWidth) size.setHeight(std::min(size.height() + bar, room.height()));
+    window.setFixedSize(size);
+    QRect outer(QPoint(), size.grownBy(frame));
+    outer.moveCenter(available.center());
+    // Never above or left of the free area: the title bar stays in reach.
+    outer.moveTopLeft(
+        QPoint(std::max(outer.left(), available.left()), std::max(outer.top(), available.top())));
+    window.move(outer.topLeft());
+}
+
+void PlaceOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    // Before the window manager has framed the window its frame is unknown: allow for a title bar
+    // and borders of the usual size.
+    const int border = 4;
+    const int title =
+        std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 2 * window.fontMetrics().height());
+    const QMargins frame = window.frameGeometry() != window.geometry()
+                               ? QMargins(window.geometry().left() - window.frameGeometry().left(),
+                                          window.geometry().top() - window.frameGeometry().top(),
+                                          window.frameGeometry().right() - window.geometry().right(),
+                                          window.frameGeometry().bottom() - window.geometry().bottom())
+                               : QMargins(border, title + border, border, border);
+    PlaceOnScreen(window, screen->availableGeometry(), frame);
 }
 
 }  // namespace omenary::app

@@ -3,6 +3,8 @@
 // shows the values after every event; it decides nothing itself.
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -38,6 +40,9 @@ class TFormomenary : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -51,11 +56,16 @@ class TFormomenary : public QWidget {
     Inputs* inputs_;
     std::array<Tab*, 4> tabs_{};
     std::array<QLabel*, 3> notices_{};
+    int shownTab_ = 0;
+    bool placedInFrame_ = false;
     bool activating_ = false;
     bool startFailed_ = false;
 };
 
-// Centres a window on the screen it will appear on.
-void CentreOnScreen(QWidget& window);
+// Sizes the main window to the free area of a screen and centres it there, frame included; on a
+// screen too small for it (a large scale on a small screen) the window is smaller and its pages scroll.
+void PlaceOnScreen(QWidget& window, QRect available, QMargins frame);
+// The same on the screen the window will appear on.
+void PlaceOnScreen(QWidget& window);
 
 }  // namespace omenary::app

@@ -81,9 +81,9 @@ void GeneralTab::BuildAspectRows(int& y) {
                                              QStringLiteral("ลบองศา"), QRect(157, y, 20, kRowHeight));
         row.step = MakeSpeedButton(sheet_, design.step, {}, QStringLiteral("จำนวนองศาที่ +/-"),
                                    QRect(179, y, 30, kRowHeight));
-        inputs_.OnClick(plus, Inputs::Click::KeepsFocus, [this, aspect] { StepClick(aspect, true); });
-        inputs_.OnClick(minus, Inputs::Click::KeepsFocus, [this, aspect] { StepClick(aspect, false); });
-        inputs_.OnClick(row.step, Inputs::Click::KeepsFocus,
+        inputs_.OnClick(plus, Inputs::Click::MovesFocus, [this, aspect] { StepClick(aspect, true); });
+        inputs_.OnClick(minus, Inputs::Click::MovesFocus, [this, aspect] { StepClick(aspect, false); });
+        inputs_.OnClick(row.step, Inputs::Click::LeavesInput,
                         [this, aspect] { general::SpeedButtonDeffClick(logic_.general, aspect); });
         if (i == 0) {
             MakeLabel(sheet_, "Label4", QStringLiteral("( 0 - 359.9 )"), QRect(212, y + 2, 70, 18))

@@ -11,12 +11,23 @@
 
 namespace omenary::app {
 
+namespace {
+
+QString TextOf(QWidget* input) {
+    if (auto* edit = qobject_cast<QLineEdit*>(input)) return edit->text();
+    if (auto* list = qobject_cast<QComboBox*>(input)) return list->currentText();
+    return {};
+}
+
+}  // namespace
+
 void Inputs::Watch(QWidget* input, LeaveHandler leave) {
     input->installEventFilter(this);
     inputs_[input] = std::move(leave);
     connect(input, &QObject::destroyed, this, [this, input] {
         inputs_.erase(input);
         shown_.erase(input);
+        judged_.erase(input);
         if (refocusing_ == input) refocusing_ = nullptr;
     });
 }
@@ -31,12 +42,16 @@ bool Inputs::ShownChanged(QWidget* input, const QString& value) {
 
 void Inputs::Show(QLineEdit* edit, const std::string& value) {
     const QString text = qt::ToQString(value);
-    if (ShownChanged(edit, text) && edit->text() != text) edit->setText(text);
+    if (!ShownChanged(edit, text)) return;
+    if (edit->text() != text) edit->setText(text);
+    judged_[edit] = text;
 }
 
 void Inputs::Show(QComboBox* list, const std::string& value) {
     const QString text = qt::ToQString(value);
-    if (ShownChanged(list, text) && list->currentText() != text) list->setEditText(text);
+    if (!ShownChanged(list, text)) return;
+    if (list->currentText() != text) list->setEditText(text);
+    judged_[list] = text;
 }
 
 bool Inputs::eventFilter(QObject* watched, QEvent* event) {
@@ -57,7 +72,9 @@ bool Inputs::Leave(QWidget* input) {
     if (refocusing_ != nullptr) return input != refocusing_;
     const auto found = inputs_.find(input);
     if (found == inputs_.end()) return true;
+    const QString text = TextOf(input);
     const bool accepted = found->second() == omenary::Leave::Accepted;
+    if (accepted) judged_[input] = text;
     refresh_();
     if (accepted) return true;
     // Back into the refused input once Qt has finished moving the focus away.
@@ -69,6 +86,12 @@ bool Inputs::Leave(QWidget* input) {
     return false;
 }
 
+bool Inputs::LeaveInPlace(QWidget* input) {
+    const auto judged = judged_.find(input);
+    if (judged != judged_.end() && judged->second == TextOf(input)) return true;
+    return Leave(input);
+}
+
 bool Inputs::MoveFocusTo(QWidget* input) {
     if (refocusing_ != nullptr) return false;
     input->setFocus(Qt::OtherFocusReason);
@@ -77,12 +100,16 @@ bool Inputs::MoveFocusTo(QWidget* input) {
 
 void Inputs::OnClick(QAbstractButton* button, Click kind, std::function<void()> click) {
     connect(button, &QAbstractButton::clicked, this, [this, kind, click = std::move(click)] {
-        if (refocusing_ != nullptr) return;
+        // A check box has already toggled itself; showing the working values again undoes that.
+        if (refocusing_ != nullptr) {
+            refresh_();
+            return;
+        }
         // A button may be pressed without taking the focus (by a shortcut, or one that never takes
         // it); the input that still has the focus is then left here, as a move of the focus would.
         if (kind == Click::LeavesInput) {
             QWidget* focused = QApplication::focusWidget();
-            if (inputs_.contains(focused) && !Leave(focused)) return;
+            if (inputs_.contains(focused) && !LeaveInPlace(focused)) return;
         }
         click();
         refresh_();

@@ -27,8 +27,11 @@ class Inputs : public QObject {
     using LeaveHandler = std::function<omenary::Leave()>;
 
     enum class Click {
-        LeavesInput,  // a button that takes the focus: the input that had it is left first
-        KeepsFocus,   // a speed button: the focus stays where it is
+        // The input that has the focus is left first, whether the button took the focus from it or
+        // not (a speed button judges it where it stands); a refused input stops the click.
+        LeavesInput,
+        // The click itself moves the focus into the input it changes.
+        MovesFocus,
     };
 
     // `refresh` shows the working values anew; it runs after every leave and every click.
@@ -43,7 +46,8 @@ class Inputs : public QObject {
     void Show(QComboBox* list, const std::string& value);
 
     // Runs the click only when no refused input is waiting for the focus: a click that arrives while
-    // one is on its way back does nothing, however fast the press and release came.
+    // one is on its way back does nothing, however fast the press and release came. What the click
+    // computes is therefore always what the inputs show.
     void OnClick(QAbstractButton* button, Click kind, std::function<void()> click);
 
     // Moves the focus into the input, leaving the one that had it; false when that one was refused.
@@ -57,11 +61,14 @@ class Inputs : public QObject {
 
   private:
     bool Leave(QWidget* input);
+    // Judges the focused input where it stands, unless it shows what was last judged or shown.
+    bool LeaveInPlace(QWidget* input);
     bool ShownChanged(QWidget* input, const QString& value);
 
     std::function<void()> refresh_;
     std::unordered_map<QWidget*, LeaveHandler> inputs_;
     std::unordered_map<QWidget*, QString> shown_;
+    std::unordered_map<QWidget*, QString> judged_;  // the text the core last accepted or showed
     QWidget* refocusing_ = nullptr;
 };
 

@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     using namespace omenary;
     QApplication application(argc, argv);
     app::SetUpApplication(application);
+    app::QuitOnTerminationSignals(application);
 
     qt::QtMessages messages;
     const platform::SystemClock clock;
@@ -26,10 +27,11 @@ int main(int argc, char* argv[]) {
     shell::Omenary logic({messages, clock, working, platform::WindowsDirectory(), pictures});
 
     app::TFormomenary window(logic);
+    app::CloseWhenDestroyedFromOutside(application, window);
     messages.SetParent(&window);
     app::ReportForms forms;
     window.AttachReportForms(forms);
-    app::CentreOnScreen(window);
+    app::PlaceOnScreen(window);
     window.show();
     // Desktops activate a new main window themselves; a bare X server does not until asked.
     window.activateWindow();

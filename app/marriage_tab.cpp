@@ -116,8 +116,11 @@ void MarriageTab::BuildYears() {
         QComboBox* list =
             MakeList(sheet_, design.list, QStringLiteral("ปี พ.ศ."), QRect(90, design.top, 78, 22));
         years_[i] = list;
-        // Choosing an item updates the pair at once; leaving the list checks the text first.
+        // Choosing an item updates the pair at once; leaving the list checks the text first. Qt also
+        // reports a typed item as chosen when the list loses the focus, to another control or to
+        // another window: that is no choice, and only the leave counts.
         connect(list, &QComboBox::activated, this, [this, list, fields, person = design.person] {
+            if (!list->hasFocus()) return;
             logic_.marriage.*fields.ComboBoxYear = ToStdString(list->currentText());
             marriage::BirthYearUpdate(logic_.marriage, person, logic_.Env().pictures, logic_.Env().messages);
             ShowValues();

@@ -24,7 +24,7 @@ QCheckBox* Tab::BuildPagePreview(const char* name, QRect geometry, bool& ticked)
     auto* box = Make<QCheckBox>(sheet_, name, QStringLiteral("ภาพก่อนพิมพ์"));
     box->setText(QStringLiteral("Page Preview"));
     box->setGeometry(geometry);
-    connect(box, &QCheckBox::toggled, this, [&ticked](bool on) { ticked = on; });
+    inputs_.OnClick(box, Inputs::Click::LeavesInput, [box, &ticked] { ticked = box->isChecked(); });
     return box;
 }
 

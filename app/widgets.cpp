@@ -43,6 +43,8 @@ QComboBox* MakeList(QWidget* parent, const char* name, const QString& hint, QRec
     auto* list = Make<QComboBox>(parent, name, hint);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // A list takes exactly one of its items as typed; completing "2" to "20" would take another.
+    list->setCompleter(nullptr);
     list->setMaxVisibleItems(12);
     list->setGeometry(geometry);
     return list;

@@ -34,7 +34,7 @@ QLabel* MakeTextAt(QWidget* parent, const char* name, const QString& caption, QP
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                              QRect geometry);
 
-// An editable drop-down list whose text the user may also type.
+// An editable drop-down list whose text the user may also type; nothing completes what is typed.
 QComboBox* MakeList(QWidget* parent, const char* name, const QString& hint, QRect geometry);
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -38,7 +42,7 @@ class MainWindow : public omenary::testing::ShellFixture {
     TFormomenary& Open(platform::Date today = {2547, 3, 15}, bool expectActive = true) {
         window_ = std::make_unique<TFormomenary>(Start(today), &desktop_);
         window_->AttachReportForms(forms_);
-        CentreOnScreen(*window_);
+        PlaceOnScreen(*window_);
         window_->show();
         window_->activateWindow();
         if (expectActive) {
@@ -108,6 +112,9 @@ TEST_F(MainWindow, CaptionSizeTabsAndStartState) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(tabs->tabText(i).toStdString(), captions[i]);
     EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(tabs->tabToolTip(2).toStdString(), "ฤกษ์รับเหรียญ");
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "omenary");
 
     EXPECT_TRUE(Find<QCheckBox>("CheckBoxPagePreview1")->isChecked());
     EXPECT_FALSE(Find<QPushButton>("Buttoncalculateomenary")->isEnabled());
@@ -526,6 +533,130 @@ TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
     // A display name would be appended to every window's caption by the desktop.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
     EXPECT_EQ(QApplication::applicationName().toStdString(), "MORVIT - Omenary");
+}
+
+// Every list takes exactly one of its items as typed: no completion makes "0" the day 01, and a
+// padded item is no item.
+TEST_F(MainWindow, EveryListTakesExactlyItsItems) {
+    Open();
+    int lists = 0;
+    for (int tab = 0; tab < 3; ++tab) {
+        window_->PageControlOmenary()->setCurrentIndex(tab);
+        for (QComboBox* list : window_->PageControlOmenary()->widget(tab)->findChildren<QComboBox*>()) {
+            const QString item = list->itemText(2);
+            for (const QString& text : {item.left(1), item.left(2), " " + item, item + " ", item}) {
+                TypeAndLeave(list, text);
+                EXPECT_EQ(QApplication::focusWidget() == list, text != item)
+                    << list->objectName().toStdString() << " '" << text.toStdString() << "'";
+            }
+            ++lists;
+        }
+    }
+    EXPECT_EQ(lists, 12);
+}
+
+// A tab switch while an input is refused brings the tab back with the input.
+TEST_F(MainWindow, ARefusedInputKeepsItsTab) {
+    Open();
+    QTabBar* tabs = window_->PageControlOmenary()->tabBar();
+    QLineEdit* back = Edit("Editaspectbackofhome");
+    for (const char* text : {"400", "40"}) {
+        const bool refused = std::string(text) == "400";
+        for (const bool byKey : {false, true}) {
+            Type(back, text);
+            byKey ? QTest::keyClick(back, Qt::Key_Tab, Qt::ControlModifier)
+                  : QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+            QApplication::processEvents();
+            EXPECT_EQ(tabs->currentIndex() == 0, refused) << text << byKey;
+            EXPECT_EQ(QApplication::focusWidget() == back, refused) << text << byKey;
+            tabs->setCurrentIndex(0);
+        }
+    }
+}
+
+// The pair buttons take no focus: a click takes the day the list shows; a refused day stops it, and
+// any other click.
+TEST_F(MainWindow, ACoinPairClickTakesTheDayTheListShows) {
+    std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / "Calendar1.TXT",
+                               Working() / "Calendar1.TXT");
+    Open({2547, 1, 5});
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    Type(List("ComboBoxDD"), "17");
+    Click("SpeedButtonOn1");
+    Click("SpeedButtonBelow1");
+    const QString first = Find<QLabel>("LabelOmenaryCoin1")->text();
+    TypeAndLeave(List("ComboBoxDD"), "17");
+    EXPECT_EQ(Find<QLabel>("LabelOmenaryCoin1")->text(), first);
+    Type(List("ComboBoxDD"), "1");
+    Click("SpeedButtonBelow3");
+    EXPECT_EQ(logic_->coin.LabelRasiLang, "01");
+    for (const char* box : {"CheckBoxLandscape", "CheckBoxPagePreview3"}) {
+        const bool ticked = Find<QCheckBox>(box)->isChecked();
+        Click(box);
+        EXPECT_EQ(Find<QCheckBox>(box)->isChecked(), ticked) << box;
+    }
+    EXPECT_TRUE(logic_->coin.CheckBoxPagePreview3);
+}
+
+// Another window taking the focus is no leave: the typed year counts once the list is left.
+TEST_F(MainWindow, AYearListIsNotLeftWhenAnotherWindowTakesTheFocus) {
+    Open();
+    window_->PageControlOmenary()->setCurrentIndex(1);
+    Type(List("ComboBoxYearGirl"), "2520");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(logic_->marriage.ComboBoxYearGirl2, "3");
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(logic_->marriage.ComboBoxYearGirl2, "6");
+}
+
+// The coin rows are reached with Tab and walked with the arrow keys, which press nothing; Space,
+// Return and Enter press the focused button.
+TEST_F(MainWindow, TheKeyboardWalksTheCoinRowsAndPressesButtons) {
+    Open();
+    window_->PageControlOmenary()->setCurrentIndex(2);
+    List("ComboBoxDD")->setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Backtab, "SpeedButtonBelow1"},
+        {  Qt::Key_Right, "SpeedButtonBelow2"},
+        {  Qt::Key_Space, "SpeedButtonBelow2"},
+        {     Qt::Key_Up,    "SpeedButtonOn2"},
+        {   Qt::Key_Left,    "SpeedButtonOn1"},
+        {  Qt::Key_Enter,    "SpeedButtonOn1"},
+    };
+    for (const auto& [key, focused] : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), focused);
+    }
+    EXPECT_EQ(messages_.Beeps(), 1);  // once, for the odd pair 1 and 2
+    Find<QWidget>("ButtonOmenaryCoinClose")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+// On a screen smaller than the window (a large scale on a small one) the window, frame included,
+// is on the screen and its pages scroll.
+TEST_F(MainWindow, TheWholeWindowIsOnASmallScreen) {
+    TFormomenary& window = Open();
+    const QRect available(0, 0, 512, 384);
+    const QMargins frame(4, 24, 4, 4);
+    PlaceOnScreen(window, available, frame);
+    EXPECT_EQ(window.size(), QSize(286 + window.style()->pixelMetric(QStyle::PM_ScrollBarExtent), 356));
+    EXPECT_TRUE(available.contains(QRect(window.pos(), window.size().grownBy(frame))));
+}
+
+// Where no window manager closes the window, the session ends the program by a signal.
+TEST_F(MainWindow, ATerminationSignalClosesTheWindowAndRecordsRunFalse) {
+    Open();
+    QuitOnTerminationSignals(*qApp);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    std::raise(SIGTERM);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(platform::ProfileFile(SettingsPath()).Read("Application", "Run"), "False");
 }
 
 }  // namespace
