@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev zlib1g-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev zlib1g-dev libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-thai-tlwg fonts-dejavu-core
     xvfb xauth poppler-utils

@@ -131,6 +131,22 @@ status=$?
 set -e
 echo "unknown printer: status $status, $(cat "$spool/err")"
 [ "$status" = 1 ]
+# A queue that refuses jobs: every omenary fails and says so, on the named and on the default printer.
+cupsreject -r "held for the test" omenary-pdf
+for command in "general --back 140 --person1 1 --year 2548" "marriage --groom 2517 --bride 2520" \
+    "coin --stem 3 --branch 7 --start 2547-01-05"; do
+    for printer in "" omenary-pdf; do
+        set +e
+        # shellcheck disable=SC2086
+        "$cli" $command --today 2005-03-15 --data "$root/data" --print $printer > /dev/null 2> "$spool/err"
+        status=$?
+        set -e
+        [ "$status" = 1 ] && grep -q "refused the page" "$spool/err" ||
+            { echo "${command%% *} on a refusing queue: status $status, $(cat "$spool/err")" >&2; exit 1; }
+    done
+done
+echo "refusing queue: status 1 for every omenary, $(cat "$spool/err")"
+cupsaccept omenary-pdf
 # The pages differ from each other: the comparison above can fail.
 echo "general against marriage: $(difference "$spool/own/general.pdf" "$spool/own/marriage.pdf") grey levels"
 echo "== all printed"

@@ -68,7 +68,9 @@ Activation Omenary::FormActivate() {
     for (general::AspectValues& aspect : general.aspects)
         aspect.Labelaspectstatus.clear();
     if (!LoadCalendarIndex()) {
-        environment_.messages.Show(platform::MessageIcon::Error, kStartFailure);
+        // Which folders were searched and what was missing, so the user can put the data there.
+        environment_.messages.Show(platform::MessageIcon::Error,
+                                   std::string(kStartFailure) + "\n\n" + startFailureReason_);
         return Activation::StartFailed;
     }
     // A glyph picture that cannot be shown is reported and the start goes on without it: running

@@ -281,7 +281,11 @@ TEST_F(MainWindow, AMissingIndexShowsTheMessageAndClosesTheWindow) {
     TFormomenary& window = Open({2547, 3, 15}, false);
     EXPECT_TRUE(window.StartFailed());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้"});
+    // The box says which folder was searched and what it lacked.
+    ASSERT_EQ(messages_.Texts().size(), 1U);
+    EXPECT_TRUE(messages_.Texts()[0].starts_with("โปรแกรมไม่สามารถทำงานได้\n\nHOROSCOPE.INI was not found in " +
+                                                 Working().string()))
+        << messages_.Texts()[0];
 }
 
 // What the user typed or chose and has not yet left stays in its input, whatever refreshes the

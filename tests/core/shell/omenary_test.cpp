@@ -199,8 +199,10 @@ TEST_F(Shell, AMissingOrUnusableIndexIsTheStartFailure) {
         messages_ = {};
         Omenary& logic = Start();
         EXPECT_EQ(logic.FormActivate(), Activation::StartFailed) << (index ? index : "missing");
-        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้"});
+        // The box names what was wrong where, after the fixed first line.
         EXPECT_FALSE(logic.StartFailureReason().empty());
+        EXPECT_EQ(messages_.Texts(),
+                  std::vector<std::string>{"โปรแกรมไม่สามารถทำงานได้\n\n" + logic.StartFailureReason()});
         EXPECT_EQ(logic.shell.LabelFirstStart, "Yes");
     }
 }
