@@ -1,32 +1,63 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it as a user would, runs both programs from the installed
 # paths on the installed data, and removes the package again. Fails at the first thing that is wrong.
+#   scripts/package.sh            builds, checks, installs, runs and purges the package
+#   scripts/package.sh --install  the same, and leaves the package installed
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+keep=no
+[ "${1:-}" = "--install" ] && keep=yes
+# The package's checkers, and dpkg-buildflags for Debian's hardening flags.
+"$root/scripts/deps.sh" dpkg-dev lintian desktop-file-utils appstream man-db
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 dir=build-package
-"$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+# Built as Debian builds its packages: dpkg-buildflags with every hardening feature.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DOMENARY_TESTS=OFF -DOMENARY_BENCH=OFF
+# An installation without a package points its menu entry into the prefix it was given.
+prefix=$(mktemp -d)
+(cd "$prefix" && cmake --install "$root/$dir" --prefix elsewhere > /dev/null)
+grep -qx "Path=$prefix/elsewhere/share/omenary" "$prefix/elsewhere/share/applications/omenary.desktop" ||
+    { echo "cmake --install --prefix: the menu entry does not start in $prefix/elsewhere/share/omenary" >&2; exit 1; }
+rm -rf "$prefix"
 (cd "$root/$dir" && rm -f omenary_*.deb && cpack -G DEB > /dev/null)
 deb=$(ls "$root/$dir"/omenary_*.deb)
 echo "== package: $(basename "$deb")"
-dpkg-deb --field "$deb" Package Version Architecture Depends
+dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
+
+echo "== lintian, desktop-file-validate, appstreamcli"
+# Informational tags are listed but do not fail the check; errors and warnings do. The ones left:
+# arch-dep-package-has-big-usr-share (the calendar and pictures; they could go to a package of their
+# own for all architectures), package-contains-documentation-outside-usr-share-doc (the notes and the
+# calendar are data the program opens in its working folder) and binary-has-unneeded-section
+# .comment (the compiler's version string, left by strip).
+lintian --info --display-info --fail-on error,warning "$deb"
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+desktop-file-validate "$unpacked/usr/share/applications/omenary.desktop"
+appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
+rm -rf "$unpacked"
 
 echo "== install"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "$deb" > /dev/null
-trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" dpkg -r omenary > /dev/null' EXIT
+[ "$keep" = yes ] || trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" dpkg --purge omenary > /dev/null' EXIT
 module=$(dpkg -L omenary | grep '/omenary/omenary-print.so$')
 for file in /usr/bin/omenary /usr/bin/omenary-cli "$module" /usr/share/omenary/HOROSCOPE.INI \
     /usr/share/omenary/Calendar1.TXT /usr/share/omenary/logo.bmp /usr/share/applications/omenary.desktop \
-    /usr/share/icons/hicolor/scalable/apps/omenary.svg; do
+    /usr/share/icons/hicolor/scalable/apps/omenary.svg /usr/share/icons/hicolor/48x48/apps/omenary.png \
+    /usr/share/icons/hicolor/256x256/apps/omenary.png /usr/share/metainfo/invalid.omenary.Omenary.metainfo.xml \
+    /usr/share/doc/omenary/copyright /usr/share/doc/omenary/changelog.gz; do
     [ -f "$file" ] || { echo "missing after install: $file" >&2; exit 1; }
 done
 grep -q '^Path=/usr/share/omenary$' /usr/share/applications/omenary.desktop
 man -w omenary-cli > /dev/null
-echo "installed: programs, printing module ($module), data, menu entry (working directory /usr/share/omenary), icon, manual page"
+man -w omenary > /dev/null
+echo "installed: programs, printing module ($module), data, menu entry (working directory /usr/share/omenary), icons, metadata, manual pages"
 
 echo "== omenary-cli from /usr/bin on /usr/share/omenary"
 work=$(mktemp -d)
@@ -65,3 +96,12 @@ grep -q '^Run=True' "$work/home/.config/MorvitOmenary.ini"
 echo "the window started and recorded Run=True in its settings"
 rm -rf "$work"
 echo "== remove"
+[ "$keep" = yes ] && { echo "kept installed: $(basename "$deb")"; exit 0; }
+trap - EXIT
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" dpkg --purge omenary > /dev/null
+# Nothing the package brought stays behind.
+for path in /usr/bin/omenary /usr/bin/omenary-cli /usr/share/omenary /usr/share/doc/omenary \
+    /usr/share/applications/omenary.desktop /usr/lib/x86_64-linux-gnu/omenary; do
+    [ ! -e "$path" ] || { echo "left after purge: $path" >&2; exit 1; }
+done
+echo "purged: nothing left behind"

@@ -70,7 +70,8 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
 
 std::filesystem::path WindowsDirectory() {
     std::filesystem::path folder;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG base directory rules say.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/')
         folder = config;
     else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
         folder = std::filesystem::path(home) / ".config";

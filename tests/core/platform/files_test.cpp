@@ -56,12 +56,17 @@ TEST_F(TempFolder, WindowsDirectoryFollowsXdgConfigHomeThenHome) {
     EXPECT_EQ(WindowsDirectory(), root_ / "config");
     EXPECT_TRUE(fs::is_directory(root_ / "config"));
 
-    ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("HOME", root_.c_str(), 1);
-    EXPECT_EQ(WindowsDirectory(), root_ / ".config");
+    // Unset, empty and relative values all fall back to HOME.
+    for (const char* ignored : {static_cast<const char*>(nullptr), "", "config"}) {
+        if (ignored) ::setenv("XDG_CONFIG_HOME", ignored, 1);
+        else ::unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(WindowsDirectory(), root_ / ".config") << (ignored ? ignored : "unset");
+    }
 
     ::setenv("HOME", saved.c_str(), 1);
     if (savedXdg) ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
