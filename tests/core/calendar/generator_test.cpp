@@ -223,7 +223,7 @@ TEST_F(OutputFolder, AFailureLeavesTheFolderAsItWas) {
     const std::string immutable = "chattr +i " + (root_ / "HOROSCOPE.INI").string() + " 2>/dev/null";
     if (std::system(immutable.c_str()) != 0) GTEST_SKIP() << "this file system cannot make a file immutable";
     failure = WriteCalendarFiles(root_, files_);
-    std::system(("chattr -i " + (root_ / "HOROSCOPE.INI").string()).c_str());
+    EXPECT_EQ(std::system(("chattr -i " + (root_ / "HOROSCOPE.INI").string()).c_str()), 0);
     EXPECT_NE(failure.find("HOROSCOPE.INI"), std::string::npos) << failure;
     EXPECT_EQ(ReadFileBytes(root_ / "Calendar1.TXT", 100), "old days");
     EXPECT_EQ(ReadFileBytes(root_ / "HOROSCOPE.INI", 100), "old index");

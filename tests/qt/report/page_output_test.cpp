@@ -174,7 +174,7 @@ TEST_F(Printing, AQueueThatRefusesTheJobIsReported) {
     platform::RecordedMessages messages;
     EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "x"), PrintOutcome::Failed);
     EXPECT_NE(messages.Texts().at(0).find("ไม่รับหน้ารายงาน"), std::string::npos);
-    (void)std::system(("lpadmin -x " + queue).c_str());
+    EXPECT_EQ(std::system(("lpadmin -x " + queue).c_str()), 0);
 }
 
 }  // namespace
