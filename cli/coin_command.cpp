@@ -115,6 +115,12 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
     report::Page page = coin::EnvelopePage();
     if (!coin::ButtonPrintOmenaryCoinClick(values, page, pictures, program.Messages(), view))
         return program.Failed(err);
+    // The calendar is mapped: what was read from a file changed meanwhile is not the file's.
+    if (!values.listboxcalendar.Intact()) {
+        err << "omenary-cli coin: the calendar data file \"" << values.LabelCurrentDataCalendar
+            << "\" changed while it was read; run again once it is written\n";
+        return kExitFailed;
+    }
     return program.Finish(page, shell::Tab::Coin, out, err);
 }
 

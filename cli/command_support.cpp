@@ -15,6 +15,7 @@
 #include "cli/json.h"
 #include "cli/print_module.h"
 #include "core/astro/cycles.h"
+#include "core/platform/file_set.h"
 #include "qt/platform/fonts.h"
 #include "qt/platform/qt_text.h"
 #include "qt/report/renderer.h"
@@ -59,7 +60,9 @@ std::string PrintThroughQueue(const report::Page& page, const std::string& print
 void EnsureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return;
     if (defaultHandler == nullptr) defaultHandler = qInstallMessageHandler(QuietAboutTheRuntimeFolder);
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Off screen whatever the session exports: a desktop's xcb or wayland without a display would
+    // abort the run.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "omenary-cli";
     static char* argv[] = {name, nullptr};
@@ -71,12 +74,21 @@ void EnsureGuiApplication() {
     qt::InstallFontSubstitutions();
 }
 
-bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err) {
+bool RefuseBadNames(std::string_view command, const Arguments& given, std::ostream& err) {
     for (const std::string_view option : {"--data", "--pdf", "--png"}) {
         if (given.Has(option) && given.Value(option).empty()) {
             Refuse(err, command, option, "", option == "--data" ? "a folder" : "a file name");
             return false;
         }
+    }
+    // Both pages into one file would leave only the last; a device such as /dev/null loses nothing.
+    std::error_code unknown;
+    if (given.Has("--pdf") && given.Has("--png") &&
+        platform::SameFile(given.Value("--pdf"), given.Value("--png")) &&
+        !std::filesystem::is_character_file(given.Value("--png"), unknown)) {
+        Refuse(err, command, "--png", given.Value("--png"),
+               "a file other than --pdf's " + given.Value("--pdf"));
+        return false;
     }
     return true;
 }
@@ -132,7 +144,7 @@ std::optional<RunOptions> ParseRunOptions(std::string_view command, const Argume
         return std::nullopt;
     }
     options.today = *today;
-    if (!RefuseEmptyNames(command, given, err)) return std::nullopt;
+    if (!RefuseBadNames(command, given, err)) return std::nullopt;
     options.data = given.Value("--data", ".");
     if (given.Has("--pdf")) options.pdf = given.Value("--pdf");
     if (given.Has("--png")) options.png = given.Value("--png");

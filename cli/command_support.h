@@ -29,9 +29,9 @@ namespace omenary::cli {
 // One made here is never destroyed: the program ends with _Exit.
 void EnsureGuiApplication();
 
-// Empty names for the data folder or an output file are refused (status 2) in every command; false
-// then, with the refusal on err.
-bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err);
+// Empty names for the data folder or an output file, and one file named for both outputs, are
+// refused (status 2) in every command; false then, with the refusal on err.
+bool RefuseBadNames(std::string_view command, const Arguments& given, std::ostream& err);
 
 // Writes the page to the files asked for, as one set; on failure says which file on err, leaves
 // every file that stood before as it was and returns false.

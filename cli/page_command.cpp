@@ -53,7 +53,7 @@ std::optional<PageArguments> Parse(const std::vector<std::string>& args, std::os
                "general|marriage|coin, --data DIR, --pdf FILE, --png FILE");
         return std::nullopt;
     }
-    if (!RefuseEmptyNames("page", *given, err)) return std::nullopt;
+    if (!RefuseBadNames("page", *given, err)) return std::nullopt;
     PageArguments parsed;
     parsed.page = given->Words().empty() ? std::string{} : given->Words().front();
     parsed.data = given->Value("--data", ".");

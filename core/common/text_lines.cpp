@@ -5,7 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <signal.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -19,8 +22,92 @@ TextLines::TextLines(std::string bytes) {
     owner_ = std::move(owned);
 }
 
-TextLines::TextLines(std::shared_ptr<const void> owner, std::string_view bytes)
-    : owner_(std::move(owner)), bytes_(bytes) {}
+// A file mapped for reading. A file shortened under a mapping ends the program with SIGBUS where
+// its lost pages are read; here the handler below puts zero pages in their place and marks the
+// mapping, so reading ends as usual and Intact() says the file changed.
+struct TextLines::MappedFile {
+    int descriptor = -1;    // kept open to see whether the file changed since
+    struct stat status {};  // size and modification time when mapped
+    const char* pages = nullptr;
+    std::size_t size = 0;
+    std::size_t slot = 0;
+    ~MappedFile();
+};
+
+namespace {
+
+// The mapped ranges the SIGBUS handler may mend, read lock-free from the handler.
+struct GuardedRange {
+    std::atomic<std::uintptr_t> begin{0};  // 0: a free slot
+    std::atomic<std::uintptr_t> end{0};
+    std::atomic<bool> shrunk{false};
+};
+constexpr std::size_t kGuardedRanges = 16;
+GuardedRange guardedRanges[kGuardedRanges];
+std::uintptr_t pageSize = 4096;
+struct sigaction previousBusAction {};
+
+void OnBusError(int signal, siginfo_t* info, void* /*context*/) {
+    const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+    for (GuardedRange& range : guardedRanges) {
+        const std::uintptr_t begin = range.begin.load(), end = range.end.load();
+        if (begin == 0 || address < begin || address >= end) continue;
+        const std::uintptr_t page = address & ~(pageSize - 1);
+        void* const zeros = ::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ,
+                                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+        if (zeros == MAP_FAILED) break;
+        range.shrunk.store(true);
+        return;
+    }
+    // Not a mapping of ours: the fault, or a signal someone sent, goes where it went before.
+    ::sigaction(SIGBUS, &previousBusAction, nullptr);
+    if (info->si_code <= 0) ::raise(signal);
+}
+
+// A slot for the range, the handler installed with the first; nothing when every slot is taken.
+std::optional<std::size_t> Guard(const char* pages, std::size_t size) {
+    static const bool installed = [] {
+        pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        struct sigaction action {};
+        action.sa_sigaction = OnBusError;
+        action.sa_flags = SA_SIGINFO;
+        sigemptyset(&action.sa_mask);
+        return ::sigaction(SIGBUS, &action, &previousBusAction) == 0;
+    }();
+    if (!installed) return std::nullopt;
+    const auto begin = reinterpret_cast<std::uintptr_t>(pages);
+    for (std::size_t slot = 0; slot < kGuardedRanges; ++slot) {
+        std::uintptr_t free = 0;
+        if (!guardedRanges[slot].begin.compare_exchange_strong(free, begin)) continue;
+        guardedRanges[slot].shrunk.store(false);
+        guardedRanges[slot].end.store((begin + size + pageSize - 1) & ~(pageSize - 1));
+        return slot;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TextLines::MappedFile::~MappedFile() {
+    if (pages != nullptr) {
+        guardedRanges[slot].end.store(0);
+        guardedRanges[slot].begin.store(0);
+        ::munmap(const_cast<char*>(pages), size);
+    }
+    if (descriptor >= 0) ::close(descriptor);
+}
+
+TextLines::TextLines(const std::shared_ptr<const MappedFile>& mapped)
+    : owner_(mapped), mapped_(mapped.get()), bytes_(mapped->pages, mapped->size) {}
+
+bool TextLines::Intact() const {
+    if (mapped_ == nullptr) return true;
+    if (guardedRanges[mapped_->slot].shrunk.load()) return false;
+    struct stat now {};
+    const struct stat& then = mapped_->status;
+    return ::fstat(mapped_->descriptor, &now) == 0 && now.st_size == then.st_size &&
+           now.st_mtim.tv_sec == then.st_mtim.tv_sec && now.st_mtim.tv_nsec == then.st_mtim.tv_nsec;
+}
 
 std::optional<std::string_view> TextLines::NextLine(std::size_t* offset) const {
     const std::size_t from = *offset;
@@ -75,30 +162,35 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std:
 namespace {
 
 // The file's pages, mapped for reading; nothing when the system will not map it.
-std::optional<TextLines> MapTextFile(const std::filesystem::path& file, std::size_t maxBytes) {
+std::shared_ptr<const TextLines::MappedFile> MapTextFile(const std::filesystem::path& file,
+                                                         std::size_t maxBytes) {
+    auto mapped = std::make_shared<TextLines::MappedFile>();
     // Not blocking: a FIFO under the name must not hang the run; only a regular file is mapped.
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) return std::nullopt;
-    struct stat status {};
+    mapped->descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (mapped->descriptor < 0) return nullptr;
+    const struct stat& status = mapped->status;
     void* pages = MAP_FAILED;
-    std::size_t size = 0;
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+    if (::fstat(mapped->descriptor, &mapped->status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
         static_cast<std::uintmax_t>(status.st_size) <= maxBytes) {
-        size = static_cast<std::size_t>(status.st_size);
-        pages = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, descriptor, 0);
+        mapped->size = static_cast<std::size_t>(status.st_size);
+        pages = ::mmap(nullptr, mapped->size, PROT_READ, MAP_PRIVATE, mapped->descriptor, 0);
     }
-    ::close(descriptor);  // the mapping keeps the file
-    if (pages == MAP_FAILED) return std::nullopt;
-    std::shared_ptr<const void> owner(
-        pages, [size](const void* mapped) { ::munmap(const_cast<void*>(mapped), size); });
-    return TextLines(std::move(owner), std::string_view(static_cast<const char*>(pages), size));
+    const auto slot =
+        pages == MAP_FAILED ? std::nullopt : Guard(static_cast<const char*>(pages), mapped->size);
+    if (!slot) {
+        if (pages != MAP_FAILED) ::munmap(pages, mapped->size);
+        return nullptr;
+    }
+    mapped->pages = static_cast<const char*>(pages);
+    mapped->slot = *slot;
+    return mapped;
 }
 
 }  // namespace
 
 std::optional<TextLines> ReadTextLines(const std::filesystem::path& file, std::size_t maxBytes, bool mapped) {
     if (mapped) {
-        if (auto lines = MapTextFile(file, maxBytes)) return lines;
+        if (const auto pages = MapTextFile(file, maxBytes)) return TextLines(pages);
     }
     auto bytes = ReadFileBytes(file, maxBytes);
     if (!bytes) return std::nullopt;

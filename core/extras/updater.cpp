@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <system_error>
 
+#include "core/platform/file_set.h"
 #include "core/platform/files.h"
 
 namespace omenary::extras {
@@ -51,25 +51,15 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-bool CopyAll(int from, int to) {
-    std::array<char, 1 << 16> buffer;
-    for (;;) {
-        const ssize_t got = ::read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        if (!WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return false;
-    }
-}
-
 enum class Replace { Done, NotWritten, NotReplaced };
 
 // Fills a new file beside the target, then renames it over the target in one step, so whatever
 // stood there stays whole until the new file is complete, and no new file is left when a step
-// fails. The rename replaces a link of that name itself, never what it points to.
+// fails. The rename replaces a link of that name itself, never what it points to. What killed runs
+// left beside the target goes first.
 Replace ReplaceFile(const fs::path& target, mode_t mode, const std::function<bool(int)>& fill) {
-    std::string name = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    Descriptor out(::mkostemp(name.data(), O_CLOEXEC));
+    std::string name;
+    Descriptor out(platform::CreateTemporaryBeside(target, &name));
     if (out.Get() < 0) return Replace::NotWritten;
     const bool written = fill(out.Get()) && ::fchmod(out.Get(), mode) == 0 && ::fsync(out.Get()) == 0;
     if (!out.Close() || !written) {
@@ -116,7 +106,7 @@ std::vector<std::string_view> Update(UpdaterValues& values, const platform::Prof
                 [&batch](int fd) { return WriteAll(fd, batch.data(), batch.size()); });
 
     const mode_t mode = (sourceStatus.st_mode & 0777) | S_IWUSR;
-    switch (ReplaceFile(target, mode, [&in](int fd) { return CopyAll(in.Get(), fd); })) {
+    switch (ReplaceFile(target, mode, [&in](int fd) { return platform::CopyContents(in.Get(), fd); })) {
         case Replace::Done:
             if (hadTarget) return {kDeleted, kUpdated};
             return {kUpdated};

@@ -141,9 +141,7 @@ bool ProfileFile::Write(std::string_view section, std::string_view key, std::str
     if (exists) {
         if (S_ISDIR(status.st_mode)) return Fail(failure, Kind::System, EISDIR);
         if (!S_ISREG(status.st_mode)) return Fail(failure, Kind::System, EINVAL);
-        // The owner's write bit is the read-only mark even for an administrator, who may write anyway.
-        if ((status.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return Fail(failure, Kind::ReadOnly);
+        if (IsReadOnly(target)) return Fail(failure, Kind::ReadOnly);
         if (::access(target.c_str(), R_OK) != 0) return FailWithErrno(failure);
     }
     const auto read = ReadLines(target);

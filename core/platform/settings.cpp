@@ -124,7 +124,6 @@ void Settings::RemoveStaleTemporaries() {
         if (std::filesystem::exists("/proc/" + pid, error) || std::stoi(pid) == ::getpid()) continue;
         std::filesystem::remove(entry.path(), error);
     }
-    platform::RemoveStaleTemporaries(file_.Path());
 }
 
 void Settings::ReportOnce(const std::string& text) {

@@ -1,11 +1,17 @@
 // omenary-cli coin: the contract scripts rely on.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "tests/cli/command_test_support.h"
 
@@ -141,6 +147,39 @@ TEST_F(CoinCommandFiles, AnEmblemMissingFromTheDataFolderStillPrints) {
     const CliOutcome run = RunWith(DataWithout("emblem.bmp"), "--pdf " + pdf.string());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(fs::exists(pdf));
+}
+
+// The calendar file changes under running searches, again and again: a run that read what the
+// file no longer holds fails naming it; none dies of it.
+TEST_F(CoinCommandFiles, ACalendarChangedWhileItIsReadFailsTheRunNamingTheFile) {
+    const fs::path data = DataWithout(""), calendar = data / "Calendar1.TXT";
+    const std::string bytes = Read(calendar);
+    const std::size_t kept[] = {bytes.size() / 10, 0};  // shortened and written again; copied over
+    for (const std::size_t size : kept) {
+        std::atomic<bool> stop = false;
+        std::thread writer([&] {
+            const int descriptor = ::open(calendar.c_str(), O_WRONLY | O_CLOEXEC);
+            while (!stop) {
+                EXPECT_EQ(::ftruncate(descriptor, static_cast<off_t>(size)), 0);
+                std::this_thread::sleep_for(std::chrono::microseconds(size == 0 ? 0 : 500));
+                EXPECT_GT(
+                    ::pwrite(descriptor, bytes.data() + size, bytes.size() - size, static_cast<off_t>(size)),
+                    0);
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+            }
+            ::close(descriptor);
+        });
+        int failed = 0;
+        for (int run = 0; run < 40; ++run) {
+            const CliOutcome outcome = RunWith(data, "");
+            failed += outcome.status == 1;
+            EXPECT_TRUE(outcome.status == 0 || outcome.err.find(calendar.string()) != std::string::npos)
+                << size << ": " << outcome.status << " " << outcome.err;
+        }
+        stop = true;
+        writer.join();
+        EXPECT_GT(failed, 0) << size << ": the file never changed under a run";
+    }
 }
 
 TEST_F(CoinCommandFiles, PageCoinRendersTheEmptyEnvelope) {

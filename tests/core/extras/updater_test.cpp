@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -67,6 +68,7 @@ TEST_F(ExtrasUpdater, ReplacesTheProgramOnlyOnceTheNewCopyIsWholeAndWritesNothin
         bool replaced;  // the program holds the new copy afterwards
         bool batch;     // "atmorvit.bat" was written into D
         const char* target = "MORVIT.exe";
+        const char* removed = nullptr;  // left by a killed run, gone afterwards
     };
     auto backslashes = [](std::string text) {
         return std::replace(text.begin(), text.end(), '/', '\\'), text;
@@ -95,6 +97,11 @@ TEST_F(ExtrasUpdater, ReplacesTheProgramOnlyOnceTheNewCopyIsWholeAndWritesNothin
         {"CDDrive relative", [&] { return Ini(D().string(), "disc"); }, refused, false, false},
         {"CDDrive climbs", [&] { return Ini(D().string(), D().string() + "/../disc"); }, refused, false, false},
         {"no morvit.ini", [&] { return fs::remove(Windows() / "morvit.ini"); }, {}, false, false},
+        {"a killed run's copy", [&] {
+             Write(D() / ".MORVIT.exe.new.Ab12Cd", "half a copy");
+             fs::last_write_time(D() / ".MORVIT.exe.new.Ab12Cd", fs::file_time_type::clock::now() - std::chrono::hours(1));
+             return true;
+         }, replaced, true, true, "MORVIT.exe", ".MORVIT.exe.new.Ab12Cd"},
     };
     // clang-format on
     std::string skipped;
@@ -108,6 +115,7 @@ TEST_F(ExtrasUpdater, ReplacesTheProgramOnlyOnceTheNewCopyIsWholeAndWritesNothin
         const fs::path target = D() / c.target;
         const std::vector<std::string> lines = {"@Echo off", "attrib " + target.string() + " -r", "Exit"};
         if (c.replaced) expected["morvit/" + std::string(c.target)] = "new";
+        if (c.removed != nullptr) expected.erase("morvit/" + std::string(c.removed));
         if (c.batch)
             expected["morvit/atmorvit.bat"] = lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n";
         messages_ = {};

@@ -104,12 +104,16 @@ TEST_F(FileSet, AReplacedFileKeepsItsPermissionsAndASpecialFileIsWrittenIntoNotR
 
 TEST_F(FileSet, OnlyStaleTemporariesOfThisFileAreRemoved) {
     const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
-    for (const char* name : {".a.ini.new.abc123", ".a.ini.old.XYZ789", ".a.ini.new.young1",
-                             ".b.ini.new.abc123", ".a.ini.notes"}) {
+    // A name too long to hold whole: its temporaries hold as much of it as fits in 255 bytes.
+    const std::string longStem(243, 'n');
+    for (const std::string& name :
+         std::vector<std::string>{".a.ini.new.abc123", ".a.ini.old.XYZ789", ".a.ini.new.young1",
+                                  ".b.ini.new.abc123", ".a.ini.notes", "." + longStem + ".new.abc123"}) {
         Write(root_ / name, "x");
-        if (std::string(name) != ".a.ini.new.young1") fs::last_write_time(root_ / name, old);
+        if (name != ".a.ini.new.young1") fs::last_write_time(root_ / name, old);
     }
     RemoveStaleTemporaries(root_ / "a.ini");
+    RemoveStaleTemporaries(root_ / (longStem + "nnnnnnn"));
     EXPECT_EQ(Names(), (std::set<std::string>{".a.ini.new.young1", ".b.ini.new.abc123", ".a.ini.notes"}));
 }
 
