@@ -32,6 +32,11 @@ TEST(CoinBirthYear, YearAndAgeOfThePairFromTheStartYear) {
  // Before 2535 the first cycle is taken, however young that makes the giver.
         { "2480", "09", "09",  "2475",  6},
         { "2480", "01", "11",  "2477",  4},
+ // ... but never a year after the start year: the cycle runs on below 2467.
+        { "2470", "09", "09",  "2415", 56},
+        { "2443", "01", "01",  "2407", 37},
+        { "2466", "10", "12",  "2466",  1},
+        { "2420", "01", "01",  "2407", 14},
  // The window start − 68 ... start − 9 moves on by one cycle between these two.
         { "2595", "01", "01",  "2527", 69},
         { "2596", "01", "01",  "2587", 10},
@@ -81,6 +86,19 @@ TEST(CoinBirthYear, FromStartYear2535OnTheSixtyPairsGiveEachAgeTenToSixtyNineOnc
         ASSERT_EQ(ages.size(), 60u) << start;
         EXPECT_EQ(*ages.begin(), 10) << start;
         EXPECT_EQ(*ages.rbegin(), 69) << start;
+    }
+}
+
+TEST(CoinBirthYear, BeforeStartYear2535EveryPairGivesAnAgeOfOneToSixtyNine) {
+    for (int start = 2383; start < 2535; ++start) {
+        for (int s = 1; s <= 10; ++s) {
+            for (int b = s % 2 == 0 ? 2 : 1; b <= 12; b += 2) {
+                const int age =
+                    start - std::stoi(BirthYearOfPair(TwoDigits(s), TwoDigits(b), std::to_string(start))) + 1;
+                ASSERT_GE(age, 1) << start << " " << s << "/" << b;
+                ASSERT_LE(age, 69) << start << " " << s << "/" << b;
+            }
+        }
     }
 }
 

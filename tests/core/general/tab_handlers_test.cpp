@@ -222,7 +222,8 @@ TEST(YearOfWorkUpdate, DerivesTheYearAndJudgesTheDirectionsAgain) {
     ASSERT_EQ(values[kPerform].LabelTidTodToy, "");
 
     values.ComboBoxBudhaYearProcess = "2551";  // stem 5, branch 1: clash 7, master 7
-    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699)), Leave::Accepted);
+    platform::RecordedMessages messages;
+    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699), messages), Leave::Accepted);
     EXPECT_EQ(values.year.LabelRasibonYearProcess, "5");
     EXPECT_EQ(values.year.LabelRasirangYearProcess, "1");
     EXPECT_EQ(values.year.ComboBoxYearProcess, "ชวด");
@@ -234,19 +235,36 @@ TEST(YearOfWorkUpdate, DerivesTheYearAndJudgesTheDirectionsAgain) {
 }
 
 TEST(YearOfWorkUpdate, RefusesYearsOutsideTheListAndYearsWithoutCodes) {
-    for (const char* year : {"2700", "abc", "", "2442", "2401"}) {
+    const struct {
+        const char* year;
+        bool message;  // an item of the list the program has no codes for says which years it takes
+    } cases[] = {
+        {"2700", false},
+        { "abc", false},
+        {    "", false},
+        {"2442",  true},
+        {"2401",  true},
+    };
+    for (const auto& c : cases) {
         GeneralValues values = Started();
-        values.ComboBoxBudhaYearProcess = year;
-        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699)), Leave::Refused) << year;
-        EXPECT_EQ(values.year.ComboBoxYearProcess, "วอก") << year;
-        EXPECT_EQ(values.year.Labelchongyear, "3") << year;
+        values.ComboBoxBudhaYearProcess = c.year;
+        platform::RecordedMessages messages;
+        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699), messages), Leave::Refused) << c.year;
+        EXPECT_EQ(values.year.ComboBoxYearProcess, "วอก") << c.year;
+        EXPECT_EQ(values.year.Labelchongyear, "3") << c.year;
+        EXPECT_EQ(messages.Texts(),
+                  c.message ? std::vector<std::string>{"ปี พ.ศ. " + std::string(c.year) +
+                                                       " ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น"}
+                            : std::vector<std::string>{})
+            << c.year;
     }
 }
 
 TEST(YearOfWorkUpdate, Year2547) {
     GeneralValues values;
     values.ComboBoxBudhaYearProcess = "2547";
-    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699)), Leave::Accepted);
+    platform::RecordedMessages messages;
+    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699), messages), Leave::Accepted);
     const std::map<std::string, std::string> expected = {
         {  "ComboBoxYearProcess", "วอก"},
         {       "Labelchongyear",         "3"},

@@ -77,6 +77,19 @@ TEST_F(MarriageHandlers, AYearThatIsNotAnItemIsRefusedAndChangesNothing) {
     EXPECT_TRUE(messages_.Texts().empty());
 }
 
+// A calendar of the user's own can list years before the first one with codes.
+TEST_F(MarriageHandlers, AnItemOfAYearWithoutCodesIsRefusedSayingWhichYearsAreSupported) {
+    std::vector<std::string> items;
+    for (int year = 2401; year <= 2599; ++year)
+        items.push_back(std::to_string(year));
+    values_.ComboBoxYearBoy = "2420";
+    EXPECT_EQ(ComboBoxYearExit(values_, Person::Groom, items, pictures_, messages_), Leave::Refused);
+    EXPECT_EQ(values_.ComboBoxYearBoy1, MarriageValues().ComboBoxYearBoy1);
+    EXPECT_TRUE(pictures_.asked.empty());
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"ปี พ.ศ. 2420 ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น"});
+}
+
 TEST_F(MarriageHandlers, AMissingGlyphIsReportedAndEndsTheUpdateWithTheCodesSet) {
     struct Case {
         const char* missing;
