@@ -164,8 +164,8 @@ TEST_F(SettingsTest, WritersKeepEachOthersKeysAndNeverBreakTheFilesLines) {
         for (int w = 0; w < c.writers; ++w) {
             EXPECT_EQ(written[static_cast<std::size_t>(w)], storable ? kKeys : 0) << c.name;
             const std::vector<std::string>& shown = messages[static_cast<std::size_t>(w)];
-            ASSERT_EQ(shown.size(), storable ? 0u : 1u) << c.name;  // said once for all the writes
-            if (!storable) {
+            EXPECT_EQ(shown.size(), storable ? 0u : 1u) << c.name;  // said once for all the writes
+            if (!storable && !shown.empty()) {
                 EXPECT_NE(shown[0].find("ขึ้นบรรทัดใหม่"), std::string::npos) << shown[0];
             }
         }
