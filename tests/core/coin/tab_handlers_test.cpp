@@ -89,19 +89,6 @@ TEST(CoinBirthYear, FromStartYear2535OnTheSixtyPairsGiveEachAgeTenToSixtyNineOnc
     }
 }
 
-TEST(CoinBirthYear, BeforeStartYear2535EveryPairGivesAnAgeOfOneToSixtyNine) {
-    for (int start = 2383; start < 2535; ++start) {
-        for (int s = 1; s <= 10; ++s) {
-            for (int b = s % 2 == 0 ? 2 : 1; b <= 12; b += 2) {
-                const int age =
-                    start - std::stoi(BirthYearOfPair(TwoDigits(s), TwoDigits(b), std::to_string(start))) + 1;
-                ASSERT_GE(age, 1) << start << " " << s << "/" << b;
-                ASSERT_LE(age, 69) << start << " " << s << "/" << b;
-            }
-        }
-    }
-}
-
 // A calendar in which the giver 1/1 has a whole day on 10 January 2547.
 CoinTab WithCalendar() {
     CoinTab tab = CoinTab::Started("2547", "01 = มกราคม", "05");

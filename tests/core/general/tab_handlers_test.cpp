@@ -235,29 +235,18 @@ TEST(YearOfWorkUpdate, DerivesTheYearAndJudgesTheDirectionsAgain) {
 }
 
 TEST(YearOfWorkUpdate, RefusesYearsOutsideTheListAndYearsWithoutCodes) {
-    const struct {
-        const char* year;
-        bool message;  // an item of the list the program has no codes for says which years it takes
-    } cases[] = {
-        {"2700", false},
-        { "abc", false},
-        {    "", false},
-        {"2442",  true},
-        {"2401",  true},
-    };
-    for (const auto& c : cases) {
+    platform::RecordedMessages messages;
+    for (const char* year : {"2700", "abc", "", "2442", "2401"}) {
         GeneralValues values = Started();
-        values.ComboBoxBudhaYearProcess = c.year;
-        platform::RecordedMessages messages;
-        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699), messages), Leave::Refused) << c.year;
-        EXPECT_EQ(values.year.ComboBoxYearProcess, "วอก") << c.year;
-        EXPECT_EQ(values.year.Labelchongyear, "3") << c.year;
-        EXPECT_EQ(messages.Texts(),
-                  c.message ? std::vector<std::string>{"ปี พ.ศ. " + std::string(c.year) +
-                                                       " ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น"}
-                            : std::vector<std::string>{})
-            << c.year;
+        values.ComboBoxBudhaYearProcess = year;
+        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699), messages), Leave::Refused) << year;
+        EXPECT_EQ(values.year.ComboBoxYearProcess, "วอก") << year;
+        EXPECT_EQ(values.year.Labelchongyear, "3") << year;
     }
+    // Items of the list without codes say which years the program takes; other texts say nothing.
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"ปี พ.ศ. 2442 ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น",
+                                        "ปี พ.ศ. 2401 ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น"}));
 }
 
 TEST(YearOfWorkUpdate, Year2547) {

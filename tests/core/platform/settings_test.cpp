@@ -131,55 +131,37 @@ TEST_F(SettingsTest, AByteOrderMarkIsReadPastAndKeptAndStaleTemporariesAreRemove
 // file cannot hold: no key written is lost, and no value breaks the file's lines.
 TEST_F(SettingsTest, WritersKeepEachOthersKeysAndNeverBreakTheFilesLines) {
     constexpr int kKeys = 40;
-    const std::string before = "[Options]\nLandscape=True\n";
-    const std::string withNul("/home/a\0b", 9);
+    const std::string before = "[Options]\nLandscape=True\n", withNul("/home/a\0b", 9);
     const struct {
-        const char* name;
         int writers;
         std::string value;
     } cases[] = {
-        {                      "two writers at once", 2,                               "/data"},
-        {"a line feed, which would inject a section", 1, "/home/a\n[Options]\nLandscape=False"},
-        {                   "a lone carriage return", 1,                  "/home/a\rRun=False"},
-        {  "a NUL, which would make the file binary", 1,                               withNul},
+        {2,                               "/data"},
+        {1, "/home/a\n[Options]\nLandscape=False"},
+        {1,                  "/home/a\rRun=False"},
+        {1,                               withNul}
     };
     for (const auto& c : cases) {
         const fs::path path = root_ / (std::to_string(&c - cases) + ".ini");
         Write(path, before);
-        std::vector<std::vector<std::string>> messages(static_cast<std::size_t>(c.writers));
-        std::vector<int> written(messages.size());
         std::vector<std::thread> writers;
         for (int w = 0; w < c.writers; ++w)
             writers.emplace_back([&, w] {
                 RecordedMessages shown;
                 Settings settings(path, shown);
                 for (int k = 0; k < kKeys; ++k)
-                    written[static_cast<std::size_t>(w)] +=
-                        settings.Write("Hammer", "W" + std::to_string(w) + "K" + std::to_string(k), c.value);
-                messages[static_cast<std::size_t>(w)] = shown.Texts();
+                    settings.Write("Hammer", std::to_string(w) + "K" + std::to_string(k), c.value);
+                EXPECT_EQ(shown.Entries().size(), c.writers == 1 ? 1u : 0u) << c.value;  // said once
             });
         for (std::thread& writer : writers)
             writer.join();
-        const bool storable = c.value == "/data";
-        for (int w = 0; w < c.writers; ++w) {
-            EXPECT_EQ(written[static_cast<std::size_t>(w)], storable ? kKeys : 0) << c.name;
-            const std::vector<std::string>& shown = messages[static_cast<std::size_t>(w)];
-            EXPECT_EQ(shown.size(), storable ? 0u : 1u) << c.name;  // said once for all the writes
-            if (!storable && !shown.empty()) {
-                EXPECT_NE(shown[0].find("ขึ้นบรรทัดใหม่"), std::string::npos) << shown[0];
-            }
-        }
-        ProfileFile file(path);
-        EXPECT_EQ(file.Read("Options", "Landscape"), "True") << c.name;
-        if (!storable) {
-            EXPECT_EQ(Read(path), before) << c.name;
-            continue;
-        }
-        int lost = 0;
-        for (int w = 0; w < c.writers; ++w)
+        EXPECT_EQ(Read(path) == before, c.writers == 1) << c.value;  // nothing unstorable written
+        for (int w = 0, lost = 0; w < c.writers; ++w, lost = 0) {
             for (int k = 0; k < kKeys; ++k)
-                lost += file.Read("Hammer", "W" + std::to_string(w) + "K" + std::to_string(k)) != c.value;
-        EXPECT_EQ(lost, 0) << c.name;
+                lost +=
+                    ProfileFile(path).Read("Hammer", std::to_string(w) + "K" + std::to_string(k)) != c.value;
+            EXPECT_EQ(lost, c.writers == 1 ? kKeys : 0) << c.value;
+        }
     }
 }
 
