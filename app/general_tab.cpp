@@ -125,7 +125,7 @@ void GeneralTab::BuildPersonsAndYear(int& y) {
         MakeList(sheet_, "ComboBoxBudhaYearProcess", QStringLiteral("ปี พ.ศ."), QRect(78, y, 80, kRowHeight));
     inputs_.Watch(yearOfWork_, [this, &values] {
         values.ComboBoxBudhaYearProcess = ToStdString(yearOfWork_->currentText());
-        return general::YearOfWorkUpdate(values, logic_.shell.yearItems);
+        return general::YearOfWorkUpdate(values, logic_.shell.yearItems, logic_.Env().messages);
     });
     y += kRowHeight + 14;
 }

@@ -43,11 +43,12 @@ std::optional<StartDate> SplitStart(const std::string& text) {
                      text.substr(second + 1)};
 }
 
-// The file name of the first question asked for a missing calendar data file, if one was asked.
-std::optional<std::string> MissingDataFile(const platform::RecordedMessages& messages) {
+// What follows the beginning of the first message of that kind which starts with it, if one was shown.
+std::optional<std::string> MessageAfter(const platform::RecordedMessages& messages,
+                                        platform::MessageIcon icon, std::string_view beginning) {
     for (const auto& entry : messages.Entries())
-        if (entry.icon == platform::MessageIcon::Question && entry.text.starts_with(coin::kInsertDataDisk))
-            return entry.text.substr(coin::kInsertDataDisk.size());
+        if (entry.icon == icon && entry.text.starts_with(beginning))
+            return entry.text.substr(beginning.size());
     return std::nullopt;
 }
 
@@ -105,11 +106,15 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!values.ButtonPrintOmenaryCoin)
         return Refuse(err, kCommand, "--branch", branchText,
                       "a branch that forms a pair with stem " + stemText + ": both odd or both even");
-    if (const auto missing = MissingDataFile(program.Messages())) {
+    if (const auto missing =
+            MessageAfter(program.Messages(), platform::MessageIcon::Question, coin::kInsertDataDisk)) {
         err << "omenary-cli coin: the calendar data file \"" << *missing << "\" is not in "
             << options->data.string() << "\n";
         return kExitFailed;
     }
+    // The search could not walk the days it needs: the message names the file and why.
+    if (MessageAfter(program.Messages(), platform::MessageIcon::Error, coin::kCalendarUnusable))
+        return program.Failed(err);
 
     // The print button.
     report::Page page = coin::EnvelopePage();

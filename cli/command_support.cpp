@@ -113,6 +113,10 @@ std::string AllowedYears(const std::vector<std::string>& items, std::string_view
     return "a year of the calendar's lists, " + items.front() + " ... " + items.back() + std::string(more);
 }
 
+std::string WithCodes() {
+    return ", that has a stem and a branch (" + std::to_string(astro::kFirstYearWithCodes) + " or later)";
+}
+
 std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const std::vector<std::string>& args,
                                                std::span<const OptionSpec> own,
                                                std::initializer_list<std::string_view> required,
@@ -141,6 +145,14 @@ std::optional<RunOptions> ParseRunOptions(std::string_view command, const Argume
     if (given.Has("--today")) today = platform::ParseIsoDate(given.Value("--today"));
     if (!today) {
         Refuse(err, command, "--today", given.Value("--today"), "a real date YYYY-MM-DD");
+        return std::nullopt;
+    }
+    // The first start shows the glyphs of this year's pair, which years before it have none of.
+    if (platform::BuddhistEraYear(today->year) < astro::kFirstYearWithCodes) {
+        Refuse(err, command, "--today", given.Value("--today"),
+               "a real date YYYY-MM-DD from BE " + std::to_string(astro::kFirstYearWithCodes) + " (" +
+                   std::to_string(astro::kFirstYearWithCodes - 543) +
+                   ") on, the years the program has codes for");
         return std::nullopt;
     }
     options.today = *today;

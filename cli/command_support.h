@@ -46,6 +46,9 @@ std::optional<std::string> BranchItemOf(const std::string& code, std::optional<s
 // What a year list allows, for a refusal: "a year of the calendar's lists, 2443 ... 2699" and what
 // else the input asks of it.
 std::string AllowedYears(const std::vector<std::string>& items, std::string_view more = {});
+// What a year whose stem and branch must exist asks besides: ", that has a stem and a branch (2443
+// or later)".
+std::string WithCodes();
 
 // The options every omenary command takes besides its own: --today, --data, --pdf, --png, --print.
 inline constexpr OptionSpec kRunOptions[] = {
@@ -73,7 +76,7 @@ struct RunOptions {
     std::optional<std::string> print;
 };
 
-// Nothing when --today is not a real date (refused on err).
+// Nothing when --today is not a real date, or one before the first year with codes (refused on err).
 std::optional<RunOptions> ParseRunOptions(std::string_view command, const Arguments& given,
                                           std::ostream& err);
 

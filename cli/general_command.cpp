@@ -51,9 +51,9 @@ int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, s
     // The inputs, each through its widget's own validation.
     general::GeneralValues& values = logic.general;
     values.ComboBoxBudhaYearProcess = parsed->Value("--year");
-    if (general::YearOfWorkUpdate(values, logic.shell.yearItems) == Leave::Refused)
+    if (general::YearOfWorkUpdate(values, logic.shell.yearItems, program.Messages()) == Leave::Refused)
         return Refuse(err, kCommand, "--year", parsed->Value("--year"),
-                      AllowedYears(logic.shell.yearItems, ", that has a stem and a branch (2443 or later)"));
+                      AllowedYears(logic.shell.yearItems, WithCodes()));
     const std::pair<Aspect, const char*> directions[] = {
         {Aspect::BackOfHome,      "--back"},
         { Aspect::Prominent, "--prominent"},

@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "core/astro/cycles.h"
 #include "core/marriage/marriage_fill.h"
 #include "core/marriage/marriage_page.h"
 #include "core/marriage/tab_handlers.h"
@@ -58,12 +59,17 @@ int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, 
 
     // The inputs, each through its list's own validation, groom and bride first.
     marriage::MarriageValues& values = logic.marriage;
+    const std::vector<std::string>& years = logic.shell.yearItems;
     for (const auto& [person, option] : kYears) {
         values.*marriage::FieldsOf(person).ComboBoxYear = parsed->Value(option);
         const std::size_t before = program.Messages().Entries().size();
-        if (marriage::ComboBoxYearExit(values, person, logic.shell.yearItems, program.Pictures(),
-                                       program.Messages()) == Leave::Refused)
-            return Refuse(err, kCommand, option, parsed->Value(option), AllowedYears(logic.shell.yearItems));
+        if (marriage::ComboBoxYearExit(values, person, years, program.Pictures(), program.Messages()) ==
+            Leave::Refused)
+            // A calendar of the user's own may list years without glyphs: then those are named too.
+            return Refuse(
+                err, kCommand, option, parsed->Value(option),
+                AllowedYears(years, years.empty() || astro::YearHasCodes(years.front()) ? std::string()
+                                                                                        : WithCodes()));
         // A glyph the tab could not show was reported: the run has failed on that file.
         if (program.Messages().Entries().size() != before) return program.Failed(err);
     }

@@ -29,6 +29,18 @@ std::string BranchOfBEYear(int beYear) {
     return CycleCode(beYear, 2442, 12);
 }
 
+bool YearHasCodes(std::string_view beYear) {
+    const auto year = ParseDigits(beYear);
+    return year && *year < 100000 && !StemOfBEYear(static_cast<int>(*year)).empty() &&
+           !BranchOfBEYear(static_cast<int>(*year)).empty();
+}
+
+std::optional<std::string> YearWithoutCodesRefusal(std::string_view beYear) {
+    if (YearHasCodes(beYear)) return std::nullopt;
+    return "ปี พ.ศ. " + std::string(beYear) + " ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. " +
+           std::to_string(kFirstYearWithCodes) + " ขึ้นไปเท่านั้น";
+}
+
 std::string BranchNameOfCode(std::string_view branchCode) {
     return TextOf(kBranchNames, branchCode);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,14 @@ inline constexpr std::array<std::string_view, 7> kWeekdayAbbreviations = {"à¸­à¸
 // that starts there would give codes of 0 or below.
 std::string StemOfBEYear(int beYear);
 std::string BranchOfBEYear(int beYear);
+
+// The first BE year with both codes, and so the first whose glyph pictures exist.
+inline constexpr int kFirstYearWithCodes = 2443;
+// Whether the text is a BE year from kFirstYearWithCodes on.
+bool YearHasCodes(std::string_view beYear);
+// For a year without codes, the message that refuses it and says which years are supported;
+// nothing for a year with codes.
+std::optional<std::string> YearWithoutCodesRefusal(std::string_view beYear);
 
 std::string BranchNameOfCode(std::string_view branchCode);
 std::string StemNameOfCode(std::string_view stemCode);

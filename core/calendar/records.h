@@ -16,6 +16,8 @@ inline constexpr std::size_t kDateKeyLength = 10;
 
 // The date key of a record: BE year, blank, two-digit month, blank, two-digit day ("2547 01 05").
 std::string MakeDateKey(int beYear, int month, int day);
+// Whether a text has that form: ten characters, digits but for the two blanks.
+bool IsDateKey(std::string_view key);
 
 struct DayRecord {
     std::string_view dateKey;
@@ -31,5 +33,11 @@ std::optional<DayRecord> ReadDayRecord(std::string_view line);
 // The lines of a calendar data file (`listboxcalendar`), read once (mapped when asked, see
 // ReadTextLines); nothing when it cannot be read.
 std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file, bool mapped = false);
+
+// Why ReadCalendarData could not read the file, as an errno value: EFBIG for a file larger than any
+// calendar, EINVAL for one that is not a regular file, else what the system says when it is opened.
+int CalendarDataReadError(const std::filesystem::path& file);
+// The size ReadCalendarData reads at most, in megabytes.
+int CalendarDataLimitInMegabytes();
 
 }  // namespace omenary::calendar

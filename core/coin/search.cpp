@@ -1,6 +1,8 @@
 #include "core/coin/search.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 #include "core/astro/cycles.h"
 #include "core/common/text.h"
@@ -69,7 +71,8 @@ bool ExamineRecord(CoinValues& values, const calendar::DayRecord& day, int giver
     return true;
 }
 
-void Walk(CoinValues& values, const std::string& startKey, int giverStem, int giverBranch) {
+// False when no record holds the start key.
+bool Walk(CoinValues& values, const std::string& startKey, int giverStem, int giverBranch) {
     bool started = false;
     std::size_t offset = 0;
     while (const auto next = values.listboxcalendar.NextLine(&offset)) {
@@ -80,30 +83,56 @@ void Walk(CoinValues& values, const std::string& startKey, int giverStem, int gi
         }
         // A short or garbled line is no day: it matches nothing.
         const auto day = calendar::ReadDayRecord(line);
-        if (day && !ExamineRecord(values, *day, giverStem, giverBranch)) return;
+        if (day && !ExamineRecord(values, *day, giverStem, giverBranch)) break;
+    }
+    return started;
+}
+
+std::string ReadFailureInThai(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "ไม่มีสิทธิ์อ่านไฟล์นี้";
+        case EFBIG:
+            return "ไฟล์ใหญ่เกิน " + std::to_string(calendar::CalendarDataLimitInMegabytes()) +
+                   " MB ซึ่งไม่ใช่ไฟล์ปฏิทิน";
+        case EINVAL:
+            return "ชื่อนี้ไม่ใช่ไฟล์ธรรมดา";
+        default:
+            return "ระบบแจ้งว่า " + std::string(std::strerror(error));
     }
 }
 
+enum class Load { Ready, GivenUp, Failed };
+
+Load Unusable(const SearchContext& context, const std::string& why) {
+    context.messages.Show(platform::MessageIcon::Error, std::string(kCalendarUnusable) + why);
+    return Load::Failed;
+}
+
 // Looks the data file up, asking for it while it is missing, and loads it unless it is loaded
-// already. False when the user gave up.
-bool LoadCalendarData(CoinValues& values, const SearchContext& context, int startYear) {
-    if (context.index == nullptr) return true;
+// already. A year no range of the index holds and a file that cannot be read are reported.
+Load LoadCalendarData(CoinValues& values, const SearchContext& context, int startYear) {
+    if (context.index == nullptr) return Load::Ready;
     const std::string name = context.index->CalendarFileForYear(startYear);
-    // No range holds the year: there is no file to ask for, and the loaded lines do not hold it.
-    if (name.empty()) return true;
+    if (name.empty())
+        return Unusable(context, "ดัชนีปฏิทิน " + std::string(calendar::kIndexFileName) +
+                                     " ไม่ได้ระบุไฟล์ปฏิทินของปี พ.ศ. " + std::to_string(startYear));
     std::optional<fs::path> found = FindCalendarData(context.workingDirectory, name);
     while (!found) {
-        if (!context.messages.Ask(std::string(kInsertDataDisk) + name)) return false;
+        if (!context.messages.Ask(std::string(kInsertDataDisk) + name)) return Load::GivenUp;
         found = FindCalendarData(context.workingDirectory, name);
     }
-    if (found->string() == values.LabelCurrentDataCalendar) return true;
+    if (found->string() == values.LabelCurrentDataCalendar) return Load::Ready;
     context.view.ShowHourglass();
     auto lines = calendar::ReadCalendarData(*found, context.mapCalendar);
     context.view.RestoreCursor();
-    if (!lines) return false;
+    if (!lines)
+        return Unusable(context, "อ่านไฟล์ปฏิทิน " + found->string() +
+                                     " ไม่ได้: " + ReadFailureInThai(calendar::CalendarDataReadError(*found)));
     values.listboxcalendar = std::move(*lines);
     values.LabelCurrentDataCalendar = found->string();
-    return true;
+    return Load::Ready;
 }
 
 }  // namespace
@@ -205,13 +234,26 @@ SearchOutcome ButtonCalOmenaryCoinClick(CoinValues& values, const SearchContext&
         values.ComboBoxDD = std::to_string(days);
     }
 
-    const bool loaded = !startYear || LoadCalendarData(values, context, *startYear);
+    const Load load = startYear ? LoadCalendarData(values, context, *startYear) : Load::Ready;
     const auto giverStem = Number(values.LabelRasibon), giverBranch = Number(values.LabelRasiLang);
-    if (giverStem && giverBranch)
-        Walk(values, values.ComboBoxYY + " " + month + " " + values.ComboBoxDD, *giverStem, *giverBranch);
+    const std::string startKey = values.ComboBoxYY + " " + month + " " + values.ComboBoxDD;
+    SearchOutcome outcome = load == Load::Ready     ? SearchOutcome::Searched
+                            : load == Load::GivenUp ? SearchOutcome::DataFileGivenUp
+                                                    : SearchOutcome::CalendarUnusable;
+    if (load != Load::Failed && giverStem && giverBranch) {
+        const bool started = Walk(values, startKey, *giverStem, *giverBranch);
+        // A file that ends before the start date, or holds other years than the index gives it.
+        if (!started && load == Load::Ready && values.LabelCurrentDataCalendar != kNoCalendarLoaded &&
+            calendar::IsDateKey(startKey)) {
+            Unusable(context, "ไฟล์ปฏิทิน " + values.LabelCurrentDataCalendar + " ไม่มีวันที่ " +
+                                  std::to_string(*Number(values.ComboBoxDD)) + " " +
+                                  astro::MonthNameOfCode(month) + " " + values.ComboBoxYY);
+            outcome = SearchOutcome::CalendarUnusable;
+        }
+    }
 
     if (const std::string item = astro::MonthListItem(month); !item.empty()) values.ComboBoxMM = item;
-    return loaded ? SearchOutcome::Searched : SearchOutcome::DataFileGivenUp;
+    return outcome;
 }
 
 }  // namespace omenary::coin

@@ -18,6 +18,8 @@ namespace omenary::coin {
 
 inline constexpr std::string_view kBadStartDate = "วันเดือนปีเกิดไม่ถูกต้อง";
 inline constexpr std::string_view kInsertDataDisk = "กรุณาใส่แผ่นข้อมูล ";
+// How every message starts that stops a search because the calendar cannot give its days.
+inline constexpr std::string_view kCalendarUnusable = "ค้นหาฤกษ์ไม่ได้ เพราะ";
 // The hour branches the search examines; the periods of branches 1 to 3 (23:30 to 04:30) never are.
 inline constexpr int kFirstHour = 4;
 inline constexpr int kLastHour = 12;
@@ -58,6 +60,9 @@ std::optional<std::filesystem::path> FindCalendarData(const std::filesystem::pat
 enum class SearchOutcome {
     Searched,
     DataFileGivenUp,  // the data file was missing and the user gave up: the loaded lines were walked
+    // The index names no file for the start year, the file cannot be read, or the loaded file does
+    // not hold the start date: said in a message, every slot left free.
+    CalendarUnusable,
 };
 
 // `ButtonCalOmenaryCoinClick`: the whole search over the working values.

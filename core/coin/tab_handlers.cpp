@@ -66,7 +66,11 @@ std::string BirthYearOfPair(const std::string& stem, const std::string& branch,
     const int first = kFirstCycleYear + n;
     const int earliest = *start - (kOldestAge - 1);  // start − Y < 69
     const int cycles = earliest > first ? (earliest - first + kCycle - 1) / kCycle : 0;
-    return std::to_string(first + cycles * kCycle);
+    int year = first + cycles * kCycle;
+    // Nobody is born after the start year: before the first cycle's year of the pair the cycle
+    // runs on backwards, to the latest year of the pair up to the start year.
+    if (year > *start) year -= (year - *start + kCycle - 1) / kCycle * kCycle;
+    return std::to_string(year);
 }
 
 void ClearCoinResults(CoinValues& values) {

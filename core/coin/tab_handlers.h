@@ -19,8 +19,9 @@ constexpr bool IsCoinPair(int stem, int branch) {
 }
 
 // The giver's birth year: the year of the pair (stem, branch) in the window start − 68 ... start − 9,
-// counting the cycle from BE 2467 = 1/1, but never before the first cycle (2467 ... 2526). Empty
-// text for an odd pair or texts that are not numbers in range.
+// counting the cycle from BE 2467 = 1/1, but never before the first cycle (2467 ... 2526) unless
+// that year lies after the start year: then the latest year of the pair up to the start year, so
+// the age is 1 or more. Empty text for an odd pair or texts that are not numbers in range.
 std::string BirthYearOfPair(const std::string& stem, const std::string& branch, const std::string& startYear);
 
 // Empties the giver's details and puts the placeholders back into the six slots.

@@ -112,18 +112,30 @@ bool TextLines::Intact() const {
 std::optional<std::string_view> TextLines::NextLine(std::size_t* offset) const {
     const std::size_t from = *offset;
     if (from >= bytes_.size()) return std::nullopt;
-    // memchr finds the LF many bytes at a time; a lone CR is looked for only before it.
     const char* const line = bytes_.data() + from;
     const std::size_t left = bytes_.size() - from;
-    const auto* lf = static_cast<const char*>(std::memchr(line, '\n', left));
-    const std::size_t stretch = lf != nullptr ? static_cast<std::size_t>(lf - line) : left;
-    if (const auto* cr = static_cast<const char*>(std::memchr(line, '\r', stretch))) {
-        const auto length = static_cast<std::size_t>(cr - line);
-        *offset = from + length + (cr + 1 == lf ? 2 : 1);
-        return std::string_view(line, length);
+    // The line end is looked for a short stretch at a time, each with memchr: a search for the LF
+    // through the whole rest would read a file of lone CRs to its end for every one of its lines.
+    constexpr std::size_t kStretch = 256;
+    for (std::size_t at = 0; at < left; at += kStretch) {
+        const char* const stretch = line + at;
+        const std::size_t size = std::min(kStretch, left - at);
+        const auto* lf = static_cast<const char*>(std::memchr(stretch, '\n', size));
+        const std::size_t beforeLf = lf != nullptr ? static_cast<std::size_t>(lf - stretch) : size;
+        if (const auto* cr = static_cast<const char*>(std::memchr(stretch, '\r', beforeLf))) {
+            const auto length = static_cast<std::size_t>(cr - line);
+            const bool crlf = length + 1 < left && cr[1] == '\n';
+            *offset = from + length + (crlf ? 2 : 1);
+            return std::string_view(line, length);
+        }
+        if (lf != nullptr) {
+            const auto length = static_cast<std::size_t>(lf - line);
+            *offset = from + length + 1;
+            return std::string_view(line, length);
+        }
     }
-    *offset = from + stretch + 1;
-    return std::string_view(line, stretch);
+    *offset = bytes_.size();
+    return std::string_view(line, left);
 }
 
 const std::vector<std::pair<std::size_t, std::size_t>>& TextLines::Index() const {

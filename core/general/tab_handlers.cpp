@@ -72,20 +72,18 @@ Leave ComboBoxperson2Exit(const GeneralValues& values) {
     return IsListItem(Person2Items(), values.ComboBoxperson2) ? Leave::Accepted : Leave::Refused;
 }
 
-bool YearHasCodes(const std::string& beYear) {
-    const auto year = ParseDigits(beYear);
-    return year && *year < 100000 && !astro::StemOfBEYear(static_cast<int>(*year)).empty() &&
-           !astro::BranchOfBEYear(static_cast<int>(*year)).empty();
-}
-
 void DeriveYearOfWorkValues(GeneralValues& values) {
-    if (!YearHasCodes(values.ComboBoxBudhaYearProcess)) return;
+    if (!astro::YearHasCodes(values.ComboBoxBudhaYearProcess)) return;
     astro::DeriveYearOfWork(static_cast<int>(*ParseDigits(values.ComboBoxBudhaYearProcess)), values.year);
 }
 
-Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems) {
-    if (!IsListItem(yearItems, values.ComboBoxBudhaYearProcess) || !YearHasCodes(values.ComboBoxBudhaYearProcess))
+Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems,
+                       platform::Messages& messages) {
+    if (!IsListItem(yearItems, values.ComboBoxBudhaYearProcess)) return Leave::Refused;
+    if (const auto refusal = astro::YearWithoutCodesRefusal(values.ComboBoxBudhaYearProcess)) {
+        messages.Show(platform::MessageIcon::Error, *refusal);
         return Leave::Refused;
+    }
     DeriveYearOfWorkValues(values);
     for (const Aspect aspect : kAspects)
         EvaluateAspect(values, aspect);

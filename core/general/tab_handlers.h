@@ -28,13 +28,12 @@ Leave ComboBoxperson1Exit(const GeneralValues& values);
 Leave ComboBoxperson2Exit(const GeneralValues& values);
 
 // Leaving the year of the work: a year of the list whose stem and branch exist gives the year's
-// codes and declining direction, and the three directions are judged again.
-Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems);
+// codes and declining direction, and the three directions are judged again. An item of the list
+// without them (a calendar of the user's own reaches back further) is refused with a message.
+Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems,
+                       platform::Messages& messages);
 
 // The year's values without validation and without judging the directions (the first start).
 void DeriveYearOfWorkValues(GeneralValues& values);
-
-// True when the year text is a BE year whose stem and branch codes exist.
-bool YearHasCodes(const std::string& beYear);
 
 }  // namespace omenary::general

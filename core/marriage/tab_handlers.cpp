@@ -37,7 +37,12 @@ bool BirthYearUpdate(MarriageValues& values, Person person, const platform::Pict
 
 Leave ComboBoxYearExit(MarriageValues& values, Person person, const std::vector<std::string>& yearItems,
                        const platform::PictureFiles& pictures, platform::Messages& messages) {
-    if (!IsListItem(yearItems, values.*FieldsOf(person).ComboBoxYear)) return Leave::Refused;
+    const std::string& year = values.*FieldsOf(person).ComboBoxYear;
+    if (!IsListItem(yearItems, year)) return Leave::Refused;
+    if (const auto refusal = astro::YearWithoutCodesRefusal(year)) {
+        messages.Show(platform::MessageIcon::Error, *refusal);
+        return Leave::Refused;
+    }
     BirthYearUpdate(values, person, pictures, messages);
     return Leave::Accepted;
 }

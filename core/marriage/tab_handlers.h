@@ -24,7 +24,8 @@ bool BirthYearUpdate(MarriageValues& values, Person person, const platform::Pict
                      platform::Messages& messages);
 
 // Leaving a year list (ComboBoxYearBoyExit, ComboBoxYearGirlExit): a text that is not an item of the
-// year lists is refused; an item runs the birth-year update.
+// year lists is refused; so is, with a message, an item of a year without codes (and so without
+// glyphs); any other item runs the birth-year update.
 Leave ComboBoxYearExit(MarriageValues& values, Person person, const std::vector<std::string>& yearItems,
                        const platform::PictureFiles& pictures, platform::Messages& messages);
 

@@ -1,11 +1,15 @@
 #include "core/platform/profile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "core/common/text.h"
@@ -114,6 +118,44 @@ bool FailWithErrno(ProfileFile::WriteFailure* failure) {
     return Fail(failure, ProfileFile::WriteFailure::Kind::System, errno);
 }
 
+// Line ends would split an entry into lines of their own (a section, a key of its own); a NUL makes
+// the whole file read as binary.
+bool Storable(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+// The lock of one read-modify-write of a file in a folder, held while it lives. It is taken on the
+// folder itself, which, unlike the file, no rename replaces, and which needs no lock file of its own
+// left lying beside the settings. Where no lock can be had (a file system without locks) writers go
+// on unlocked, as before locks were.
+class WriteLock {
+  public:
+    explicit WriteLock(const std::filesystem::path& target)
+        : descriptor_(::open((target.has_parent_path() ? target.parent_path() : ".").c_str(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~WriteLock() {
+        if (descriptor_ >= 0) ::close(descriptor_);  // closing releases the lock
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    // False when another writer kept the lock longer than any write takes: a program stopped or
+    // hung in the middle of its write must not hang this one.
+    bool Take() {
+        if (descriptor_ < 0) return true;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) return true;
+            if (std::chrono::steady_clock::now() > giveUp) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    }
+
+  private:
+    int descriptor_;
+};
+
 }  // namespace
 
 std::string ProfileFile::Read(std::string_view section, std::string_view key) const {
@@ -134,7 +176,11 @@ std::filesystem::path ProfileFile::Target() const {
 bool ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value,
                         WriteFailure* failure) {
     using Kind = WriteFailure::Kind;
+    if (!Storable(section) || !Storable(key) || !Storable(value)) return Fail(failure, Kind::NotStorable);
     const std::filesystem::path target = Target();
+    // From the first look at the file to its replacement: a write in between would be lost.
+    WriteLock lock(target);
+    if (!lock.Take()) return Fail(failure, Kind::Busy);
     struct stat status {};
     const bool exists = ::stat(target.c_str(), &status) == 0;
     if (!exists && errno != ENOENT) return FailWithErrno(failure);

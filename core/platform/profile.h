@@ -24,6 +24,8 @@ class ProfileFile {
         enum class Kind {
             NotSettings,  // the file is binary or too large: it is not ours to overwrite
             ReadOnly,     // the file may not be changed
+            NotStorable,  // a line break or NUL in the value (or the names) would break the file's lines
+            Busy,         // another writer held the file's lock for longer than any write takes
             System,       // the system refused; `error` holds its errno
         };
         Kind kind = Kind::System;
@@ -37,7 +39,9 @@ class ProfileFile {
     // Sets the key, creating file, section and key as needed. The new content goes to a temporary
     // file that replaces the old one in a single rename, so a failed or interrupted write leaves the
     // previous file whole. A symbolic link is written through: the file it points to is replaced,
-    // keeping its permissions. On failure returns false and says why in *failure.
+    // keeping its permissions. Writers of the same file, in this process or another, take turns
+    // (a lock on the folder that holds it), so none loses another's keys. A value the file cannot
+    // hold is never written. On failure returns false and says why in *failure.
     bool Write(std::string_view section, std::string_view key, std::string_view value,
                WriteFailure* failure = nullptr);
 

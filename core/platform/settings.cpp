@@ -33,6 +33,10 @@ std::string ReasonInThai(const ProfileFile::WriteFailure& failure) {
             return "ไฟล์นี้ถูกตั้งให้อ่านได้อย่างเดียว";
         case Kind::NotSettings:
             return "ไฟล์นี้ไม่ใช่ไฟล์ตั้งค่า";
+        case Kind::NotStorable:
+            return "ค่าที่จะบันทึกมีการขึ้นบรรทัดใหม่ ซึ่งไฟล์ตั้งค่าเก็บไว้ไม่ได้ ส่วนอื่นของไฟล์ยังคงเดิม";
+        case Kind::Busy:
+            return "โปรแกรมอื่นกำลังเขียนไฟล์นี้อยู่นานเกินไป";
         case Kind::System:
             break;
     }

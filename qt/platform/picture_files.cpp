@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/common/text_lines.h"
 #include "qt/platform/qt_text.h"
 
 namespace omenary::qt {
@@ -44,9 +45,10 @@ platform::PictureLookup QtPictureFiles::Load(std::string_view name) const {
 
 namespace {
 
-// A file as last seen: a changed file is decoded again.
+// A file as last seen: a changed file is decoded again. The path is kept as its bytes: names that
+// are no UTF-8 (a folder in TIS-620 from a Windows disk) must not fall together.
 struct Seen {
-    QString path;
+    QByteArray path;
     qint64 modified = 0;  // nanoseconds
     qint64 size = 0;
     bool operator==(const Seen&) const = default;
@@ -73,11 +75,28 @@ QImage PlainBitmapImage(const QByteArray& file, const platform::PlainBitmap& lay
     return image;
 }
 
+bool StoredInTheProgram(const std::filesystem::path& file) {
+    return file.native().starts_with(':');
+}
+
+// The file's bytes. A file on disk is opened by its name's bytes as they are: Qt's file classes take
+// names as UTF-8 text and cannot open a name that is not.
+std::optional<QByteArray> FileBytes(const std::filesystem::path& file) {
+    if (StoredInTheProgram(file)) {
+        QFile in(ToQString(file.string()));
+        if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
+        return in.readAll();
+    }
+    const auto bytes = ReadFileBytes(file, static_cast<std::size_t>(kMaxPictureBytes));
+    if (!bytes) return std::nullopt;
+    return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+}
+
 QImage Decode(const std::filesystem::path& file) {
-    QFile in(ToQString(file.string()));
-    if (!in.open(QIODevice::ReadOnly)) return {};
+    const std::optional<QByteArray> read = FileBytes(file);
+    if (!read) return {};
     // Plain 24-bit bitmaps, all the program ships, are read directly: a page run reads thirty of them.
-    const QByteArray bytes = in.readAll();
+    const QByteArray& bytes = *read;
     if (const auto plain = platform::PlainBitmapLayout(std::string_view(bytes.constData(), bytes.size()))) {
         // No slot of any page or tab needs more; a larger picture would only stall the window.
         if (plain->width > kMaxPictureSide || plain->height > kMaxPictureSide) return {};
@@ -99,16 +118,17 @@ QImage Decode(const std::filesystem::path& file) {
 // The file as it stands now, in one look; nothing when it is not a regular file. Pictures stored
 // with the program (":/page/…") never change.
 std::optional<Seen> Look(const std::filesystem::path& file) {
-    if (file.native().starts_with(':')) {
+    if (StoredInTheProgram(file)) {
         const QFileInfo stored(ToQString(file.string()));
         if (!stored.isFile()) return std::nullopt;
-        return Seen{stored.filePath(), 0, stored.size()};
+        return Seen{stored.filePath().toUtf8(), 0, stored.size()};
     }
     struct stat status {};
     if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-    return Seen{ToQString((error ? file : absolute).string()),
+    const std::string& path = (error ? file : absolute).native();
+    return Seen{QByteArray(path.data(), static_cast<qsizetype>(path.size())),
                 status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec, status.st_size};
 }
 

@@ -167,9 +167,11 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
 }
 
 void DrawPicture(const report::Picture& picture, const report::Box& box, QPainter& painter,
-                 QHash<QString, QImage>& decoded, PdfPictures* pdfPictures) {
+                 QHash<QByteArray, QImage>& decoded, PdfPictures* pdfPictures) {
     if (picture.file.empty()) return;
-    const QString key = ToQString(picture.resolved.string());
+    // By the path's bytes: two names that are no UTF-8 would fall together as text.
+    const std::string& path = picture.resolved.native();
+    const QByteArray key(path.data(), static_cast<qsizetype>(path.size()));
     auto found = decoded.find(key);
     if (found == decoded.end()) found = decoded.insert(key, DecodePicture(picture.resolved));
     if (found->isNull()) return;  // the file went away after the fill loaded it
@@ -266,7 +268,7 @@ void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* own
     // Glyphs and marks are line art: stored losslessly in a PDF, never as speckled JPEG.
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QtTextMetrics metrics;
-    QHash<QString, QImage> decoded;
+    QHash<QByteArray, QImage> decoded;
     for (const report::Element& element : page.Elements()) {
         const report::Box box = page.FinalBox(element, metrics);
         if (const auto* text = std::get_if<report::Text>(&element.content))

@@ -6,7 +6,7 @@
 
 #include "cli/cli.h"
 #include "core/common/text_lines.h"
-#include "tests/cli/run_cli.h"
+#include "tests/cli/command_test_support.h"
 #include "tests/temp_folder.h"
 
 namespace omenary::cli {
@@ -85,6 +85,34 @@ TEST_F(CalendarCommand, ReproducesTheShippedCalendarByteForByte) {
         const auto shipped = ReadFileBytes(fs::path(OMENARY_DATA_DIR) / name, 64u << 20);
         ASSERT_TRUE(written && shipped) << name;
         EXPECT_TRUE(*written == *shipped) << name;
+    }
+}
+
+// A calendar of the user's own from 2400 puts years into the lists that have no stem, branch or
+// glyph; they, and dates before the first year with codes, are refused saying which years work.
+TEST_F(CalendarCommand, YearsBeforeTheFirstWithCodesAreRefusedSayingWhichYearsAreSupported) {
+    const fs::path data = root_ / "data";
+    ASSERT_EQ(RunCalendar({"--from", "2400", "--to", "2600", "--out", data.string()}).status, kExitOk);
+    for (const auto& entry : fs::directory_iterator(OMENARY_DATA_DIR))  // the pictures and notes
+        fs::copy_file(entry.path(), data / entry.path().filename(), fs::copy_options::skip_existing);
+    const struct {
+        std::vector<std::string> args;
+        const char* named;
+        const char* supported;
+    } cases[] = {
+        {               {"marriage", "--groom", "2420", "--bride", "2500", "--today", "2004-01-05"},
+         "--groom '2420'", "2401 ... 2599, that has a stem and a branch (2443 or later)"      },
+        {{"coin", "--stem", "1", "--branch", "1", "--start", "2547-01-05", "--today", "1890-01-05"},
+         "--today '1890-01-05'",                                      "from BE 2443 (1900) on"},
+        {   {"general", "--back", "0", "--person1", "1", "--year", "2500", "--today", "2442-12-31"},
+         "--today '2442-12-31'",                                      "from BE 2443 (1900) on"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--data", data.string()});
+        const Outcome outcome = omenary::testing::RunCliInProcess(args);
+        omenary::testing::ExpectRefused(outcome, c.named);
+        EXPECT_NE(outcome.err.find(c.supported), std::string::npos) << outcome.err;
     }
 }
 

@@ -141,6 +141,46 @@ TEST_F(CoinCommandFiles, AMissingFileFailsWithItsNameAndLeavesNoReport) {
     }
 }
 
+// A calendar that cannot give the days from the start date on fails naming the file and why.
+TEST_F(CoinCommandFiles, ACalendarThatCannotBeReadFailsNamingTheFileAndWhy) {
+    const std::string days = Read(fs::path(kData) / "Calendar1.TXT"),
+                      toThe2400s = days.substr(0, days.find("\r\n2500"));
+    const std::string gap =
+        "[DATA CALENDAR]\n2442 -  2500   Calendar1.TXT\n2510 -  2700   Calendar1.TXT\n[END OF DATA]\n";
+    const struct {
+        const char* file;
+        std::string content;  // written over the file, unless empty
+        std::uintmax_t size;  // the file made this long, unless 0
+        // with neither, the file loses every permission
+        const char* start;
+        const char* reason;
+    } cases[] = {
+        {"Calendar1.TXT",         "",         0, "2547-01-05",               "ไม่มีสิทธิ์อ่าน"},
+        {"Calendar1.TXT",         "", 65u << 20, "2547-01-05",                              "ใหญ่เกิน 64 MB"},
+        {"HOROSCOPE.INI",        gap,         0, "2505-01-05",                                        "ปี พ.ศ. 2505"},
+        {"Calendar1.TXT", toThe2400s,         0, "2547-01-05", "ไม่มีวันที่ 5 มกราคม 2547"},
+    };
+    const fs::path out = root_ / "out";  // writable for whoever runs the command
+    fs::create_directories(out);
+    fs::permissions(out, fs::perms::all);
+    for (const auto& c : cases) {
+        const fs::path data = DataWithout("");
+        if (!c.content.empty()) Write(data / c.file, c.content);
+        if (c.size != 0) fs::resize_file(data / c.file, c.size);
+        if (c.content.empty() && c.size == 0) fs::permissions(data / c.file, fs::perms::none);
+        std::string run = std::string(OMENARY_CLI_PATH) + " coin --stem 1 --branch 1 --start " + c.start +
+                          " --today 2004-01-05 --data " + data.string() + " --pdf " +
+                          (out / "out.pdf").string();
+        // The administrator reads a file without permissions; an ordinary user cannot.
+        if (::geteuid() == 0) run = "setpriv --reuid=65534 --regid=65534 --clear-groups " + run;
+        const CliOutcome outcome = omenary::testing::RunCommandLine(run);
+        EXPECT_EQ(outcome.status, 1) << c.reason;
+        EXPECT_NE(outcome.err.find(c.file), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find(c.reason), std::string::npos) << outcome.err;
+        EXPECT_TRUE(outcome.out.empty() && !fs::exists(out / "out.pdf")) << c.reason;
+    }
+}
+
 // The emblem is stored with the envelope inside the program: a data folder without it still prints.
 TEST_F(CoinCommandFiles, AnEmblemMissingFromTheDataFolderStillPrints) {
     const fs::path pdf = root_ / "out.pdf";

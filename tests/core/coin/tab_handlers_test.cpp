@@ -32,6 +32,11 @@ TEST(CoinBirthYear, YearAndAgeOfThePairFromTheStartYear) {
  // Before 2535 the first cycle is taken, however young that makes the giver.
         { "2480", "09", "09",  "2475",  6},
         { "2480", "01", "11",  "2477",  4},
+ // ... but never a year after the start year: the cycle runs on below 2467.
+        { "2470", "09", "09",  "2415", 56},
+        { "2443", "01", "01",  "2407", 37},
+        { "2466", "10", "12",  "2466",  1},
+        { "2420", "01", "01",  "2407", 14},
  // The window start − 68 ... start − 9 moves on by one cycle between these two.
         { "2595", "01", "01",  "2527", 69},
         { "2596", "01", "01",  "2587", 10},

@@ -36,17 +36,22 @@ TEST(TextLines, EveryLineEndEndsALineAndReadingPastTheEndGivesEmpty) {
     EXPECT_EQ(lines.Line(6), "");
     EXPECT_EQ(lines.Line(1000), "");
     struct Case {
-        const char* bytes;
+        std::string bytes;
         std::vector<std::string> lines;
     };
+    const std::string a255(255, 'a'), a600(600, 'a');
     for (const Case& c : {
-             Case{    "x\r\n",          {"x"}},
-             Case{      "x\r",          {"x"}},
-             Case{         "",             {}},
-             Case{     "\n\n",       {"", ""}},
-             Case{ "a\r\r\nb", {"a", "", "b"}},
-             Case{"\r\n\r\ne",  {"", "", "e"}},
-             Case{ "a\n\rb\r", {"a", "", "b"}}
+             Case{       "x\r\n",          {"x"}},
+             Case{         "x\r",          {"x"}},
+             Case{            "",             {}},
+             Case{        "\n\n",       {"", ""}},
+             Case{    "a\r\r\nb", {"a", "", "b"}},
+             Case{   "\r\n\r\ne",  {"", "", "e"}},
+             Case{    "a\n\rb\r", {"a", "", "b"}},
+ // Line ends are looked for a stretch of 256 bytes at a time: ends across and past its edge.
+             Case{a255 + "\r\nb",    {a255, "b"}},
+             Case{a600 + "\rb\r",    {a600, "b"}},
+             Case{          a600,         {a600}}
     }) {
         EXPECT_EQ(AllLines(TextLines(c.bytes)), c.lines) << c.bytes;
         EXPECT_EQ(InOrder(TextLines(c.bytes)), c.lines) << c.bytes;

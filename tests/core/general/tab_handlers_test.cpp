@@ -222,7 +222,8 @@ TEST(YearOfWorkUpdate, DerivesTheYearAndJudgesTheDirectionsAgain) {
     ASSERT_EQ(values[kPerform].LabelTidTodToy, "");
 
     values.ComboBoxBudhaYearProcess = "2551";  // stem 5, branch 1: clash 7, master 7
-    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699)), Leave::Accepted);
+    platform::RecordedMessages messages;
+    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699), messages), Leave::Accepted);
     EXPECT_EQ(values.year.LabelRasibonYearProcess, "5");
     EXPECT_EQ(values.year.LabelRasirangYearProcess, "1");
     EXPECT_EQ(values.year.ComboBoxYearProcess, "ชวด");
@@ -234,19 +235,25 @@ TEST(YearOfWorkUpdate, DerivesTheYearAndJudgesTheDirectionsAgain) {
 }
 
 TEST(YearOfWorkUpdate, RefusesYearsOutsideTheListAndYearsWithoutCodes) {
+    platform::RecordedMessages messages;
     for (const char* year : {"2700", "abc", "", "2442", "2401"}) {
         GeneralValues values = Started();
         values.ComboBoxBudhaYearProcess = year;
-        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699)), Leave::Refused) << year;
+        EXPECT_EQ(YearOfWorkUpdate(values, YearItems(2401, 2699), messages), Leave::Refused) << year;
         EXPECT_EQ(values.year.ComboBoxYearProcess, "วอก") << year;
         EXPECT_EQ(values.year.Labelchongyear, "3") << year;
     }
+    // Items of the list without codes say which years the program takes; other texts say nothing.
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"ปี พ.ศ. 2442 ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น",
+                                        "ปี พ.ศ. 2401 ใช้ไม่ได้ โปรแกรมใช้ได้กับปี พ.ศ. 2443 ขึ้นไปเท่านั้น"}));
 }
 
 TEST(YearOfWorkUpdate, Year2547) {
     GeneralValues values;
     values.ComboBoxBudhaYearProcess = "2547";
-    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699)), Leave::Accepted);
+    platform::RecordedMessages messages;
+    ASSERT_EQ(YearOfWorkUpdate(values, YearItems(2443, 2699), messages), Leave::Accepted);
     const std::map<std::string, std::string> expected = {
         {  "ComboBoxYearProcess", "วอก"},
         {       "Labelchongyear",         "3"},

@@ -77,6 +77,17 @@ TEST_F(MarriageHandlers, AYearThatIsNotAnItemIsRefusedAndChangesNothing) {
     EXPECT_TRUE(messages_.Texts().empty());
 }
 
+// A calendar of the user's own can list years before the first one with codes.
+TEST_F(MarriageHandlers, AnItemOfAYearWithoutCodesIsRefusedSayingWhichYearsAreSupported) {
+    std::vector<std::string> items;
+    for (int year = 2401; year <= 2599; ++year)
+        items.push_back(std::to_string(year));
+    values_.ComboBoxYearBoy = "2420";
+    EXPECT_EQ(ComboBoxYearExit(values_, Person::Groom, items, pictures_, messages_), Leave::Refused);
+    EXPECT_TRUE(pictures_.asked.empty());
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+}
+
 TEST_F(MarriageHandlers, AMissingGlyphIsReportedAndEndsTheUpdateWithTheCodesSet) {
     struct Case {
         const char* missing;

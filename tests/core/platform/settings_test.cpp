@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <thread>
+#include <vector>
 
 #include "tests/temp_folder.h"
 
@@ -123,6 +125,44 @@ TEST_F(SettingsTest, AByteOrderMarkIsReadPastAndKeptAndStaleTemporariesAreRemove
     EXPECT_EQ(Read(path), "\xEF\xBB\xBF[Application]\r\nRun=True\r\n");
     EXPECT_FALSE(fs::exists(root_ / "MorvitOmenary.ini.tmp999999999"));
     EXPECT_TRUE(fs::exists(root_ / "MorvitOmenary.ini.tmpnotes"));
+}
+
+// Writers of one settings file at once, each its own Settings as two programs have, and values the
+// file cannot hold: no key written is lost, and no value breaks the file's lines.
+TEST_F(SettingsTest, WritersKeepEachOthersKeysAndNeverBreakTheFilesLines) {
+    constexpr int kKeys = 40;
+    const std::string before = "[Options]\nLandscape=True\n", withNul("/home/a\0b", 9);
+    const struct {
+        int writers;
+        std::string value;
+    } cases[] = {
+        {2,                               "/data"},
+        {1, "/home/a\n[Options]\nLandscape=False"},
+        {1,                  "/home/a\rRun=False"},
+        {1,                               withNul}
+    };
+    for (const auto& c : cases) {
+        const fs::path path = root_ / (std::to_string(&c - cases) + ".ini");
+        Write(path, before);
+        std::vector<std::thread> writers;
+        for (int w = 0; w < c.writers; ++w)
+            writers.emplace_back([&, w] {
+                RecordedMessages shown;
+                Settings settings(path, shown);
+                for (int k = 0; k < kKeys; ++k)
+                    settings.Write("Hammer", std::to_string(w) + "K" + std::to_string(k), c.value);
+                EXPECT_EQ(shown.Entries().size(), c.writers == 1 ? 1u : 0u) << c.value;  // said once
+            });
+        for (std::thread& writer : writers)
+            writer.join();
+        EXPECT_EQ(Read(path) == before, c.writers == 1) << c.value;  // nothing unstorable written
+        for (int w = 0, lost = 0; w < c.writers; ++w, lost = 0) {
+            for (int k = 0; k < kKeys; ++k)
+                lost +=
+                    ProfileFile(path).Read("Hammer", std::to_string(w) + "K" + std::to_string(k)) != c.value;
+            EXPECT_EQ(lost, c.writers == 1 ? kKeys : 0) << c.value;
+        }
+    }
 }
 
 }  // namespace

@@ -39,6 +39,15 @@ TEST_F(QtPictures, TheBlankPictureLoadsUnderEachOfItsSpellings) {
     EXPECT_EQ(files.Load("BS.BMP").status, PictureStatus::Missing);
 }
 
+// A folder copied from a Windows disk keeps its name in TIS-620 bytes, which are no UTF-8.
+TEST_F(QtPictures, PicturesInAFolderNamedInThaiWindowsBytesLoad) {
+    const fs::path folder = root_ / "\xbb\xa1\xb7\xd4";
+    fs::create_directories(folder);
+    fs::copy_file(root_ / "OS0.bmp", folder / "OS0.bmp");
+    EXPECT_EQ(QtPictureFiles(folder).Load("os0.bmp").status, PictureStatus::Loaded);
+    EXPECT_EQ(DecodePicture(folder / "OS0.bmp").pixel(0, 0), qRgb(255, 255, 255));
+}
+
 // Qt's own bitmap reader fills a truncated file up with black; such a file must not load.
 TEST_F(QtPictures, TruncatedBitmapsAndTextFilesDoNotDecode) {
     const fs::path whole = root_ / "OS0.bmp";
