@@ -33,7 +33,9 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      RunMarriageCommand},
      {"coin",
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
-     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]\n"
+     "  omenary-cli coin     --list FILE --start BE-MM-DD [--landscape] [--center]\n"
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]",
      RunCoinCommand},
      {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", RunCalendarCommand},
      {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", RunPageCommand},

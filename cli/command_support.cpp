@@ -34,9 +34,8 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
 }
 
 // Loads the printing module (beside the binary in the build tree, in the library folder once
-// installed) and prints; empty on success, else what went wrong.
-std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
-                              const QString& documentName) {
+// installed) and finds the function; null, with what went wrong in failure, when it cannot.
+QFunctionPointer PrintModuleFunction(const char* function, std::string& failure) {
     const QDir bin(QCoreApplication::applicationDirPath());
     const QString folders[] = {bin.path(),
                                QDir::cleanPath(bin.filePath(QStringLiteral(OMENARY_PRINT_MODULE_FROM_BIN)))};
@@ -44,14 +43,22 @@ std::string PrintThroughQueue(const report::Page& page, const std::string& print
         const QString file = QDir(folder).filePath(QString::fromUtf8(kPrintModuleName));
         if (!QFileInfo::exists(file)) continue;
         QLibrary module(file);
-        const auto print = reinterpret_cast<PrintFunction>(module.resolve(kPrintFunctionName));
-        if (print == nullptr) return "printing is not available: " + qt::ToStdString(module.errorString());
-        std::string failure;
-        print(page, printer, documentName, failure);
-        return failure;
+        const QFunctionPointer found = module.resolve(function);
+        if (found == nullptr) failure = "printing is not available: " + qt::ToStdString(module.errorString());
+        return found;
     }
-    return "printing is not available: " + std::string(kPrintModuleName) + " is in neither " +
-           qt::ToStdString(folders[0]) + " nor " + qt::ToStdString(folders[1]);
+    failure = "printing is not available: " + std::string(kPrintModuleName) + " is in neither " +
+              qt::ToStdString(folders[0]) + " nor " + qt::ToStdString(folders[1]);
+    return nullptr;
+}
+
+// Prints the page; empty on success, else what went wrong.
+std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
+                              const QString& documentName) {
+    std::string failure;
+    const auto print = reinterpret_cast<PrintFunction>(PrintModuleFunction(kPrintFunctionName, failure));
+    if (print != nullptr) print(page, printer, documentName, failure);
+    return failure;
 }
 
 }  // namespace
@@ -69,6 +76,13 @@ void EnsureGuiApplication() {
     // down the font database and plugins would only cost every run time.
     new QGuiApplication(argc, argv);
     qt::InstallFontSubstitutions();
+}
+
+std::unique_ptr<PrintJob> OpenPrintJob(const std::string& printer, std::string_view documentName,
+                                       std::string& failure) {
+    const auto open = reinterpret_cast<OpenJobFunction>(PrintModuleFunction(kOpenJobFunctionName, failure));
+    return std::unique_ptr<PrintJob>(open != nullptr ? open(printer, qt::ToQString(documentName), failure)
+                                                     : nullptr);
 }
 
 bool RefuseEmptyNames(std::string_view command, const Arguments& given, std::ostream& err) {
@@ -180,12 +194,16 @@ int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& o
             return kExitFailed;
         }
     }
+    WriteJson(page, tab, out);
+    return kExitOk;
+}
+
+void ProgramRun::WriteJson(const report::Page& page, shell::Tab tab, std::ostream& out) const {
     NamedValues values;
     shell::ForEachValue(logic_, tab, [&values](std::string_view name, const std::string& value) {
         values.emplace_back(name, value);
     });
     WriteReportJson(out, values, page, qt::QtTextMetrics(), messages_.Texts());
-    return kExitOk;
 }
 
 }  // namespace omenary::cli

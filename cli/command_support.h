@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/print_module.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/report/calculation_view.h"
@@ -28,6 +29,11 @@ namespace omenary::cli {
 // Text and pictures need a GUI application; without a display the offscreen platform draws as well.
 // One made here is never destroyed: the program ends with _Exit.
 void EnsureGuiApplication();
+
+// A print job of many pages through the printing module; null, with the reason in failure, when
+// printing is not available or there is no such printer.
+std::unique_ptr<PrintJob> OpenPrintJob(const std::string& printer, std::string_view documentName,
+                                       std::string& failure);
 
 // Empty names for the data folder or an output file are refused (status 2) in every command; false
 // then, with the refusal on err.
@@ -108,6 +114,8 @@ class ProgramRun {
     // Writes the page to the files asked for, then the JSON to out: every value a run of the tab
     // reports, every element of the page and every message. The exit status.
     int Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const;
+    // The JSON of Finish alone.
+    void WriteJson(const report::Page& page, shell::Tab tab, std::ostream& out) const;
 
   private:
     std::string command_;

@@ -19,6 +19,10 @@ int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, 
 // coin --stem S --branch B --start BE-MM-DD [--landscape] [--center] ...
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// coin --list FILE --start BE-MM-DD ...: one envelope per row of a spreadsheet's list.
+bool IsListRun(const std::vector<std::string>& args);
+int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // page general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]
 int RunPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

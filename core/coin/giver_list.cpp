@@ -7,6 +7,8 @@
 #include <variant>
 
 #include "core/calendar/records.h"
+#include "core/coin/envelope_fill.h"
+#include "core/coin/envelope_page.h"
 #include "core/coin/search.h"
 #include "core/common/text.h"
 
@@ -144,7 +146,8 @@ std::optional<int> CodeOf(const std::string& text, int largest) {
 
 // The row's giver, or what is wrong with it ("; " between several faults).
 std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std::vector<Column>& columns,
-                                             const YearPillarLookup& yearPillar) {
+                                             const YearPillarLookup& yearPillar,
+                                             const report::TextMetrics* metrics) {
     if (record.fields.size() > columns.size())
         return "it has " + std::to_string(record.fields.size()) + " fields, the header names " +
                std::to_string(columns.size());
@@ -157,6 +160,9 @@ std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std:
     const auto& branchText = given[static_cast<std::size_t>(Column::Branch)];
     const auto& birthText = given[static_cast<std::size_t>(Column::Birth)];
     std::vector<std::string> faults;
+    const auto& name = given[static_cast<std::size_t>(Column::Name)];
+    if (name && metrics != nullptr && !RecipientNameFits(*name, *metrics))
+        faults.push_back("the name '" + *name + "' is longer than the dotted line");
     std::optional<int> stem, branch;
     if (stemText && !(stem = CodeOf(*stemText, 10)))
         faults.push_back("stem '" + *stemText + "' is not a stem 1 ... 10");
@@ -193,7 +199,7 @@ std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std:
             text += "; " + faults[i];
         return text;
     }
-    return GiverRow{record.line, given[static_cast<std::size_t>(Column::Name)].value_or(""), *stem, *branch};
+    return GiverRow{record.line, name.value_or(""), *stem, *branch};
 }
 
 // The columns the header names; problems for an unknown, a repeated or a missing column.
@@ -221,7 +227,48 @@ std::vector<Column> ReadHeader(const CsvRecord& header, std::vector<ListProblem>
     return columns;
 }
 
+// Line 1 as the part before its dots, the dots, and the font the envelope writes it in.
+struct DottedLine {
+    std::string_view before;
+    std::string_view dots;
+};
+
+DottedLine DotsOfReceiverLine() {
+    const std::size_t from = kReceiverLine.find('.', kReceiverLine.find(' ') + 1);
+    const std::size_t to = kReceiverLine.find_first_not_of('.', from);
+    return {kReceiverLine.substr(0, from), kReceiverLine.substr(from, to - from)};
+}
+
+constexpr std::size_t kDotsLeft = 2;  // dots before and after the name
+
+const report::Font& ReceiverFont(const report::Page& page) {
+    return std::get<report::Text>(page.Get("QRLabelLine1").content).font;
+}
+
+std::string NameCaption(std::string_view name) {
+    return " " + std::string(name) + " ";
+}
+
 }  // namespace
+
+bool RecipientNameFits(std::string_view name, const report::TextMetrics& metrics) {
+    const report::Page envelope = EnvelopePage();
+    const report::Font& font = ReceiverFont(envelope);
+    const DottedLine line = DotsOfReceiverLine();
+    const int room = metrics.Measure(font, line.dots.substr(2 * kDotsLeft)).width;
+    return metrics.Measure(font, NameCaption(name)).width <= room;
+}
+
+void AddRecipientName(report::Page& page, const std::string& name, const report::TextMetrics& metrics) {
+    if (name.empty()) return;
+    const report::Element& line1 = page.Get("QRLabelLine1");
+    const report::Font font = ReceiverFont(page);
+    const DottedLine line = DotsOfReceiverLine();
+    const std::string before = std::string(line.before) + std::string(line.dots.substr(0, kDotsLeft));
+    page.AddText(std::string(kRecipientName),
+                 {line1.box.x + metrics.Measure(font, before).width, line1.box.y, 0, 0}, NameCaption(name),
+                 font);
+}
 
 std::optional<std::string> ListTextAsUtf8(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -331,7 +378,8 @@ YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::p
     };
 }
 
-GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPillar) {
+GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPillar,
+                        const report::TextMetrics* metrics) {
     GiverList list;
     const auto text = ListTextAsUtf8(bytes);
     if (!text) {
@@ -351,7 +399,7 @@ GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPill
     const std::vector<Column> columns = ReadHeader(records->front(), list.problems);
     if (!list.problems.empty()) return list;
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
-        auto checked = CheckRow(*record, columns, yearPillar);
+        auto checked = CheckRow(*record, columns, yearPillar, metrics);
         if (auto* row = std::get_if<GiverRow>(&checked))
             list.rows.push_back(std::move(*row));
         else

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/calendar/index.h"
+#include "core/report/page.h"
 
 namespace omenary::coin {
 
@@ -59,9 +60,21 @@ struct GiverList {
     std::vector<ListProblem> problems;  // one per bad row; rows is empty when there is any
 };
 
-GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPillar);
+// With metrics, a name too long for the envelope's dotted line is a bad row too.
+GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPillar,
+                        const report::TextMetrics* metrics = nullptr);
 
 // "line 3: ..." or the text alone for the file as a whole.
 std::string ProblemText(const ListProblem& problem);
+
+// The recipient's name on an envelope: written over the dots of line 1, on white, a couple of dots
+// in; the dots show on either side of it. No name, no element: the dots stay for the pen.
+inline constexpr std::string_view kRecipientName = "QRLabelRecipient";
+
+// Whether the name leaves a couple of dots at either end of the dotted line.
+bool RecipientNameFits(std::string_view name, const report::TextMetrics& metrics);
+
+// Adds the name to a filled envelope, after its line 1.
+void AddRecipientName(report::Page& page, const std::string& name, const report::TextMetrics& metrics);
 
 }  // namespace omenary::coin

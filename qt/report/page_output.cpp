@@ -144,21 +144,47 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
     return PrintOutcome::Printed;
 }
 
-std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
-                              const QString& documentName) {
+std::unique_ptr<QueueJob> QueueJob::Open(const std::string& printerName, const QString& documentName,
+                                         std::string& failure) {
     const QPrinterInfo target = printerName.empty() ? QPrinterInfo::defaultPrinter()
                                                     : QPrinterInfo::printerInfo(ToQString(printerName));
     if (target.isNull()) {
-        if (!printerName.empty()) return "no printer named '" + printerName + "' is installed";
-        return QPrinterInfo::availablePrinters().isEmpty()
-                   ? "no printer is installed"
-                   : "no default printer is set; name one after --print";
+        if (!printerName.empty())
+            failure = "no printer named '" + printerName + "' is installed";
+        else
+            failure = QPrinterInfo::availablePrinters().isEmpty()
+                          ? "no printer is installed"
+                          : "no default printer is set; name one after --print";
+        return nullptr;
     }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    if (!PaintOn(printer, page, documentName))
-        return "the job sent to the printer '" + ToStdString(target.printerName()) + "' failed";
+    return std::unique_ptr<QueueJob>(new QueueJob(target, documentName));
+}
+
+QueueJob::QueueJob(const QPrinterInfo& target, const QString& documentName)
+    : printer_(std::make_unique<QPrinter>(target, QPrinter::HighResolution)), pages_(*printer_) {
+    printer_->setCopyCount(1);
+    printer_->setDocName(documentName);
+}
+
+QueueJob::~QueueJob() = default;
+
+bool QueueJob::Add(const report::Page& page) {
+    return pages_.Draw(page);
+}
+
+std::string QueueJob::Finish() {
+    if (!pages_.End() || printer_->printerState() == QPrinter::Error)
+        return "the job sent to the printer '" + ToStdString(printer_->printerName()) + "' failed";
     return {};
+}
+
+std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
+                              const QString& documentName) {
+    std::string failure;
+    const auto job = QueueJob::Open(printerName, documentName, failure);
+    if (!job) return failure;
+    job->Add(page);
+    return job->Finish();
 }
 
 }  // namespace omenary::qt

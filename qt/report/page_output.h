@@ -3,12 +3,15 @@
 
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "core/platform/messages.h"
 #include "core/report/page.h"
+#include "qt/report/renderer.h"
 
 class QPrinter;
+class QPrinterInfo;
 class QWidget;
 
 namespace omenary::qt {
@@ -40,5 +43,25 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
 // printer.
 std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
                               const QString& documentName);
+
+// One job through the system's queue, a page at a time, on the printer PrintThroughQueue takes.
+class QueueJob {
+  public:
+    // Nothing, with the reason in failure, when there is no such printer.
+    static std::unique_ptr<QueueJob> Open(const std::string& printerName, const QString& documentName,
+                                          std::string& failure);
+    ~QueueJob();
+    QueueJob(const QueueJob&) = delete;
+    QueueJob& operator=(const QueueJob&) = delete;
+
+    bool Add(const report::Page& page);
+    // Empty once the whole job went to the queue; else what went wrong.
+    std::string Finish();
+
+  private:
+    QueueJob(const QPrinterInfo& target, const QString& documentName);
+    std::unique_ptr<QPrinter> printer_;
+    PageSequence pages_;
+};
 
 }  // namespace omenary::qt

@@ -1,0 +1,107 @@
+// omenary-cli coin --list: one envelope per giver, each the single run's plus the name.
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "tests/cli/command_test_support.h"
+
+namespace omenary::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using omenary::testing::CliOutcome;
+using omenary::testing::Json;
+using omenary::testing::RunCliInProcess;
+
+const std::string kData = OMENARY_DATA_DIR;
+
+std::vector<QJsonObject> JsonLines(const std::string& out) {
+    std::vector<QJsonObject> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+    return lines;
+}
+
+class CoinListCommand : public omenary::testing::CommandFilesTest {
+  protected:
+    CliOutcome RunList(const std::string& list, std::vector<std::string> more = {}) {
+        Write(root_ / "list.csv", list);
+        std::vector<std::string> args = {"coin",       "--list",     (root_ / "list.csv").string(),
+                                         "--start",    "2547-01-05", "--today",
+                                         "2004-01-05", "--data",     kData,
+                                         "--landscape"};
+        args.insert(args.end(), more.begin(), more.end());
+        return RunCliInProcess(args);
+    }
+};
+
+TEST_F(CoinListCommand, EachPageIsTheSingleRunPlusTheName) {
+    const CliOutcome run = RunList("name;birth;stem;branch\r\nสมชาย;;1;1\r\n;03/02/2527;;\r\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<QJsonObject> pages = JsonLines(run.out);
+    ASSERT_EQ(pages.size(), 2u);
+    // Born on 3 February 2527, before that year's change: the giver's pair is that of the pig year.
+    const std::pair<const char*, const char*> singles[] = {
+        { "1",  "1"},
+        {"10", "12"}
+    };
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const QJsonObject single = Json(
+            RunCliInProcess({"coin", "--stem", singles[i].first, "--branch", singles[i].second, "--start",
+                             "2547-01-05", "--today", "2004-01-05", "--data", kData, "--landscape"}));
+        QJsonObject page = pages[i]["page"].toObject();
+        const QJsonObject name = page.take("QRLabelRecipient").toObject();
+        EXPECT_EQ(page, single["page"].toObject()) << i;
+        EXPECT_EQ(pages[i]["values"], single["values"]) << i;
+        if (i == 0) {
+            EXPECT_EQ(name["text"].toString(), QStringLiteral(" สมชาย "));
+            const QJsonObject line1 = page["QRLabelLine1"].toObject();
+            EXPECT_EQ(name["y"], line1["y"]);
+            EXPECT_GT(name["x"].toInt(), line1["x"].toInt() + 20);
+        } else {
+            EXPECT_TRUE(name.isEmpty()) << "no name, the dots stay";
+        }
+    }
+}
+
+TEST_F(CoinListCommand, OnePdfOfAllPagesWithEachPictureOnceAndNumberedPngs) {
+    const fs::path pdf = root_ / "all.pdf", pngs = root_ / "pngs";
+    const CliOutcome run =
+        RunList("name,stem,branch\nA,1,1\nB,1,1\nC,1,1\n", {"--pdf", pdf.string(), "--png", pngs.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string bytes = Read(pdf);
+    const auto count = [&bytes](const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("/Type /Page\n"), 3u);
+    // OS1, BS1, N1 (twice on a page) and the emblem.
+    EXPECT_EQ(count("/Subtype /Image"), 4u);
+    for (const char* png : {"envelope-0001.png", "envelope-0002.png", "envelope-0003.png"})
+        EXPECT_GT(fs::file_size(pngs / png), 10000u) << png;
+}
+
+TEST_F(CoinListCommand, BadRowsAreEachNamedAndNothingIsWritten) {
+    const fs::path pdf = root_ / "all.pdf", pngs = root_ / "pngs";
+    const CliOutcome run =
+        RunList("name,stem,branch,birth\nA,1,2,\nB,1,1,\nC,1,1,2527-02-03\nD,,,2790-01-01\n" +
+                    std::string(60, 'W') + ",1,1,\n",
+                {"--pdf", pdf.string(), "--png", pngs.string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.empty());
+    for (const char* line : {"line 2:", "line 4:", "line 5:", "line 6: the name"})
+        EXPECT_NE(run.err.find(line), std::string::npos) << line << run.err;
+    EXPECT_EQ(run.err.find("line 3:"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_FALSE(fs::exists(pngs));
+}
+
+}  // namespace
+}  // namespace omenary::cli
