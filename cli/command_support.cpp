@@ -194,15 +194,19 @@ int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& o
             return kExitFailed;
         }
     }
-    WriteJson(page, tab, out);
+    WriteJson(Values(tab), page, out);
     return kExitOk;
 }
 
-void ProgramRun::WriteJson(const report::Page& page, shell::Tab tab, std::ostream& out) const {
+NamedValues ProgramRun::Values(shell::Tab tab) const {
     NamedValues values;
     shell::ForEachValue(logic_, tab, [&values](std::string_view name, const std::string& value) {
         values.emplace_back(name, value);
     });
+    return values;
+}
+
+void ProgramRun::WriteJson(const NamedValues& values, const report::Page& page, std::ostream& out) const {
     WriteReportJson(out, values, page, qt::QtTextMetrics(), messages_.Texts());
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/json.h"
 #include "cli/print_module.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
@@ -114,8 +115,9 @@ class ProgramRun {
     // Writes the page to the files asked for, then the JSON to out: every value a run of the tab
     // reports, every element of the page and every message. The exit status.
     int Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const;
-    // The JSON of Finish alone.
-    void WriteJson(const report::Page& page, shell::Tab tab, std::ostream& out) const;
+    // The JSON of Finish alone: every value a run of the tab reports, as they stand now, and the page.
+    NamedValues Values(shell::Tab tab) const;
+    void WriteJson(const NamedValues& values, const report::Page& page, std::ostream& out) const;
 
   private:
     std::string command_;

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdio>
+#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -201,14 +202,30 @@ int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, 
     PageOutputs outputs(*options, list.rows.size());
     if (!outputs.Open(err)) return kExitFailed;
     const Progress progress(list.rows.size());
+    // The envelope of a pair is the same for every giver of it but the name: the search runs once
+    // per pair, and there are sixty pairs however long the list.
+    struct Envelope {
+        report::Page page;
+        NamedValues values;
+    };
+    std::map<std::pair<int, int>, Envelope> envelopes;
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const coin::GiverRow& row = list.rows[i];
-        report::Page page = coin::EnvelopePage();
-        if (FillCoinEnvelope(program, search, row.stem, row.branch, page, err) != kExitOk) return kExitFailed;
+        auto found = envelopes.find({row.stem, row.branch});
+        if (found == envelopes.end()) {
+            report::Page page = coin::EnvelopePage();
+            if (FillCoinEnvelope(program, search, row.stem, row.branch, page, err) != kExitOk)
+                return kExitFailed;
+            found = envelopes
+                        .emplace(std::pair{row.stem, row.branch},
+                                 Envelope{std::move(page), program.Values(shell::Tab::Coin)})
+                        .first;
+        }
+        report::Page page = found->second.page;
         coin::AddRecipientName(page, row.name, metrics);
         if (!outputs.Add(page, i + 1, err)) return kExitFailed;
         std::ostringstream json;
-        program.WriteJson(page, shell::Tab::Coin, json);
+        program.WriteJson(found->second.values, page, json);
         out << OneLine(json.str());
         progress.Step(i + 1);
     }
