@@ -199,33 +199,33 @@ int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, 
     }
     if (const int status = SetCoinStart(*parsed, program, search, err); status != kExitOk) return status;
 
-    PageOutputs outputs(*options, list.rows.size());
-    if (!outputs.Open(err)) return kExitFailed;
-    const Progress progress(list.rows.size());
     // The envelope of a pair is the same for every giver of it but the name: the search runs once
-    // per pair, and there are sixty pairs however long the list.
+    // per pair (sixty at most however long the list), and all of them before any output, so a
+    // picture or calendar file that fails leaves nothing written.
     struct Envelope {
         report::Page page;
         NamedValues values;
     };
     std::map<std::pair<int, int>, Envelope> envelopes;
+    for (const coin::GiverRow& row : list.rows) {
+        if (envelopes.contains({row.stem, row.branch})) continue;
+        report::Page page = coin::EnvelopePage();
+        if (FillCoinEnvelope(program, search, row.stem, row.branch, page, err) != kExitOk) return kExitFailed;
+        envelopes.emplace(std::pair{row.stem, row.branch},
+                          Envelope{std::move(page), program.Values(shell::Tab::Coin)});
+    }
+
+    PageOutputs outputs(*options, list.rows.size());
+    if (!outputs.Open(err)) return kExitFailed;
+    const Progress progress(list.rows.size());
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const coin::GiverRow& row = list.rows[i];
-        auto found = envelopes.find({row.stem, row.branch});
-        if (found == envelopes.end()) {
-            report::Page page = coin::EnvelopePage();
-            if (FillCoinEnvelope(program, search, row.stem, row.branch, page, err) != kExitOk)
-                return kExitFailed;
-            found = envelopes
-                        .emplace(std::pair{row.stem, row.branch},
-                                 Envelope{std::move(page), program.Values(shell::Tab::Coin)})
-                        .first;
-        }
-        report::Page page = found->second.page;
+        const Envelope& envelope = envelopes.at({row.stem, row.branch});
+        report::Page page = envelope.page;
         coin::AddRecipientName(page, row.name, metrics);
         if (!outputs.Add(page, i + 1, err)) return kExitFailed;
         std::ostringstream json;
-        program.WriteJson(found->second.values, page, json);
+        program.WriteJson(envelope.values, page, json);
         out << OneLine(json.str());
         progress.Step(i + 1);
     }

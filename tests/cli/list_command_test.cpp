@@ -29,11 +29,12 @@ std::vector<QJsonObject> JsonLines(const std::string& out) {
 
 class CoinListCommand : public omenary::testing::CommandFilesTest {
   protected:
-    CliOutcome RunList(const std::string& list, std::vector<std::string> more = {}) {
+    CliOutcome RunList(const std::string& list, std::vector<std::string> more = {},
+                       const std::string& data = kData) {
         Write(root_ / "list.csv", list);
         std::vector<std::string> args = {"coin",       "--list",     (root_ / "list.csv").string(),
                                          "--start",    "2547-01-05", "--today",
-                                         "2004-01-05", "--data",     kData,
+                                         "2004-01-05", "--data",     data,
                                          "--landscape"};
         args.insert(args.end(), more.begin(), more.end());
         return RunCliInProcess(args);
@@ -101,6 +102,16 @@ TEST_F(CoinListCommand, BadRowsAreEachNamedAndNothingIsWritten) {
     EXPECT_EQ(run.err.find("line 3:"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(pdf));
     EXPECT_FALSE(fs::exists(pngs));
+}
+
+TEST_F(CoinListCommand, APictureMissingForALaterRowWritesNothingAtAll) {
+    const fs::path pdf = root_ / "all.pdf";
+    const CliOutcome run = RunList("name,stem,branch\nA,1,1\nB,10,12\n", {"--pdf", pdf.string()},
+                                   DataWithout("OS10.bmp").string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("OS10.bmp"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 200);
+    EXPECT_FALSE(fs::exists(pdf));
 }
 
 }  // namespace
