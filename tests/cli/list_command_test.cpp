@@ -104,6 +104,39 @@ TEST_F(CoinListCommand, BadRowsAreEachNamedAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(pngs));
 }
 
+TEST_F(CoinListCommand, OutputsThatCannotBeMadeFailAndLeaveNothing) {
+    const fs::path pdf = root_ / "all.pdf", pngs = root_ / "pngs", aFile = root_ / "a-file";
+    Write(aFile, "kept");
+    Write(root_ / "list.csv", "name,stem,branch\nA,1,1\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"--pdf " + pdf.string() + " --png " + pngs.string() + " --print no-such-printer",
+         "no printer named 'no-such-printer'"                                                                 },
+        {                            "--pdf " + pdf.string() + " --png " + aFile.string(),   "is not a folder"},
+        {                                    "--pdf " + (root_ / "no" / "x.pdf").string(), "cannot be written"},
+    };
+    for (const auto& [options, message] : cases) {
+        const CliOutcome run =
+            omenary::testing::RunCliProcess("coin --list " + (root_ / "list.csv").string() +
+                                            " --start 2547-01-05 --data " + kData + " " + options);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << message;
+        EXPECT_FALSE(fs::exists(pdf)) << message;
+        EXPECT_FALSE(fs::exists(pngs)) << message;
+        EXPECT_EQ(Read(aFile), "kept");
+    }
+}
+
+TEST_F(CoinListCommand, NoProgressWhereStandardErrorIsNoTerminal) {
+    Write(root_ / "list.csv", "name,stem,branch\nA,1,1\nB,2,2\n");
+    const CliOutcome run =
+        omenary::testing::RunCliProcess("coin --list " + (root_ / "list.csv").string() +
+                                        " --start 2547-01-05 --today 2004-01-05 --data " + kData);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(JsonLines(run.out).size(), 2u);
+}
+
 TEST_F(CoinListCommand, APictureMissingForALaterRowWritesNothingAtAll) {
     const fs::path pdf = root_ / "all.pdf";
     const CliOutcome run = RunList("name,stem,branch\nA,1,1\nB,10,12\n", {"--pdf", pdf.string()},

@@ -2,6 +2,12 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <cstdint>
+
+#include "core/coin/envelope_fill.h"
+#include "core/coin/envelope_page.h"
 
 namespace omenary::coin {
 namespace {
@@ -92,6 +98,66 @@ TEST(GiverList, BirthTakesTheYearPillarOfTheShippedCalendar) {
     EXPECT_EQ(lookup(2700, 12, 31), (YearPillar{4, 6}));
     EXPECT_EQ(lookup(2442, 1, 1), (YearPillar{5, 11}));
     EXPECT_EQ(lookup(2701, 1, 1), std::nullopt);
+}
+
+// What the system's converter makes of the bytes as Thai Windows text; nothing where it refuses them.
+std::optional<std::string> IconvThaiWindows(std::string bytes) {
+    const iconv_t convert = iconv_open("UTF-8", "WINDOWS-874");
+    if (convert == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1))) return std::nullopt;
+    std::string out(bytes.size() * 4, '\0');
+    char* in = bytes.data();
+    char* to = out.data();
+    std::size_t inLeft = bytes.size(), outLeft = out.size();
+    const std::size_t result = iconv(convert, &in, &inLeft, &to, &outLeft);
+    iconv_close(convert);
+    if (result == static_cast<std::size_t>(-1)) return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+TEST(GiverList, ThaiWindowsBytesReadAsTheSystemConverterReadsThem) {
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        // "ก" before the byte: a lone byte above 0x7F is never UTF-8, so the line is read as Thai Windows.
+        const std::string bytes = std::string("\xA1") + static_cast<char>(byte);
+        EXPECT_EQ(ListTextAsUtf8(bytes), IconvThaiWindows(bytes)) << std::hex << byte;
+    }
+}
+
+TEST(GiverList, OnlyWellFormedUtf8IsTakenAsUtf8) {
+    const std::pair<std::string, std::string> cases[] = {
+        {    "\xE0\xB8\x81",              "ก"}, // UTF-8 "ก" stays
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}, // four bytes
+        {        "\xC0\xA1",           "ภก"}, // overlong: Thai Windows
+        {    "\xED\xA0\xA1",     "ํ\u00A0ก"}, // a surrogate: Thai Windows
+        {        "\xE0\xB8",           "เธ"}, // cut short: Thai Windows
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(ListTextAsUtf8(bytes), text) << bytes;
+}
+
+// Every byte one unit wide, one line 20 high.
+class ByteMetrics final : public report::TextMetrics {
+  public:
+    report::Box Measure(const report::Font& /*font*/, std::string_view caption) const override {
+        return {0, 0, static_cast<int>(caption.size()), 20};
+    }
+};
+
+TEST(GiverList, TheNameCoversTheDotsAfterTheFirstTwo) {
+    const ByteMetrics metrics;
+    report::Page page = EnvelopePage();
+    page.Move("QRLabelLine1", 100, 50);
+    AddRecipientName(page, "", metrics);
+    EXPECT_FALSE(page.Has(kRecipientName)) << "no name, the dots stay";
+    AddRecipientName(page, "Ann", metrics);
+    const report::Element& name = page.Get(kRecipientName);
+    const std::size_t dots = kReceiverLine.find('.', 3);
+    EXPECT_EQ(name.box.x, 100 + static_cast<int>(dots) + 2);
+    EXPECT_EQ(name.box.y, 50);
+    EXPECT_EQ(page.Caption(kRecipientName), " Ann ");
+    const std::size_t dotCount = kReceiverLine.find_first_not_of('.', dots) - dots;
+    EXPECT_TRUE(RecipientNameFits(std::string(dotCount - 6, 'x'), metrics));
+    EXPECT_FALSE(RecipientNameFits(std::string(dotCount - 5, 'x'), metrics));
 }
 
 }  // namespace
