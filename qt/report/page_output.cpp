@@ -6,13 +6,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <functional>
 #include <memory>
 
 #include "qt/platform/qt_text.h"
@@ -49,15 +52,14 @@ QString FreshPdfName(const QDir& folder, const QString& documentName) {
     return folder.filePath(name);
 }
 
-PrintOutcome SaveAsPdf(const report::Page& page, platform::Messages& messages, const QString& documentName,
-                       const std::filesystem::path& pdfFolder) {
+PrintOutcome SaveAsPdf(const std::function<bool(const QString& file)>& write, platform::Messages& messages,
+                       const QString& documentName, const std::filesystem::path& pdfFolder) {
     const QString folderPath = pdfFolder.empty()
                                    ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                    : ToQString(pdfFolder.string());
     QDir folder(folderPath);
-    QString error;
     const QString file = FreshPdfName(folder, documentName);
-    if (!folder.mkpath(QStringLiteral(".")) || !WritePdf(page, ToStdString(file), &error)) {
+    if (!folder.mkpath(QStringLiteral(".")) || !write(file)) {
         messages.Show(platform::MessageIcon::Error,
                       "ไม่พบเครื่องพิมพ์ และบันทึกหน้ารายงานเป็นไฟล์ PDF ไม่ได้: " + ToStdString(file));
         return PrintOutcome::Failed;
@@ -106,9 +108,37 @@ bool SetupPrinter(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PreviewPage(const report::Page& page, QWidget* parent, const QString& title) {
+namespace {
+
+// The pages drawn one after another on the device, with a progress window that can be cancelled
+// for long runs; false when the device failed or the user cancelled.
+bool DrawPages(const std::vector<report::Page>& pages, QPagedPaintDevice& device, QWidget* parent,
+               const QString& documentName) {
+    constexpr std::size_t kPagesWithoutProgress = 50;
+    std::unique_ptr<QProgressDialog> progress;
+    if (pages.size() > kPagesWithoutProgress &&
+        qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        progress = std::make_unique<QProgressDialog>(
+            QStringLiteral("กำลังพิมพ์ ") + documentName + QStringLiteral(" ..."), QStringLiteral("ยกเลิก"), 0,
+            static_cast<int>(pages.size()), parent);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    PageSequence sequence(device);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (progress) {
+            progress->setValue(static_cast<int>(i));
+            if (progress->wasCanceled()) return false;
+        }
+        if (!sequence.Draw(pages[i])) return false;
+    }
+    return sequence.End();
+}
+
+void ShowPreview(const report::Page& first, QWidget* parent, const QString& title,
+                 const std::function<void(QPrinter*)>& paint) {
     QPrinter& printer = CurrentPrinter();
-    SetUpPagedDevice(page, printer);
+    SetUpPagedDevice(first, printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     // Large enough to read the page: most of the screen's height, an A4 page wide.
@@ -117,11 +147,47 @@ void PreviewPage(const report::Page& page, QWidget* parent, const QString& title
         const int height = available.height() * 9 / 10;
         dialog.resize(std::min(available.width(), height * 3 / 4 + 80), height);
     }
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* target) {
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.exec();
+}
+
+}  // namespace
+
+void PreviewPage(const report::Page& page, QWidget* parent, const QString& title) {
+    ShowPreview(page, parent, title, [&page](QPrinter* target) {
         QPainter painter(target);
         RenderOnPagedDevice(page, painter);
     });
-    dialog.exec();
+}
+
+void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title) {
+    if (pages.empty()) return;
+    ShowPreview(pages.front(), parent, title,
+                [&pages, parent, &title](QPrinter* target) { DrawPages(pages, *target, parent, title); });
+}
+
+PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                        const QString& documentName, const std::filesystem::path& pdfFolder) {
+    QPrinter& printer = CurrentPrinter();
+    if (pages.empty()) return PrintOutcome::Failed;
+    if (NoPrinter(printer)) {
+        const auto write = [&](const QString& file) {
+            QSaveFile out(file);
+            if (!out.open(QIODevice::WriteOnly)) return false;
+            QPdfWriter writer(&out);
+            return DrawPages(pages, writer, parent, documentName) && out.commit();
+        };
+        return SaveAsPdf(write, messages, documentName, pdfFolder);
+    }
+    printer.setDocName(documentName);
+    if (!DrawPages(pages, printer, parent, documentName)) {
+        printer.abort();
+        messages.Show(
+            platform::MessageIcon::Error,
+            "พิมพ์ไม่สำเร็จ เครื่องพิมพ์ " + ToStdString(PrinterLabel(printer)) + " ไม่พร้อมใช้งาน หรือยกเลิกการพิมพ์");
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
 }
 
 PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
@@ -132,7 +198,13 @@ PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, Q
 PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::Messages& messages,
                          QWidget* parent, const QString& documentName,
                          const std::filesystem::path& pdfFolder) {
-    if (NoPrinter(printer)) return SaveAsPdf(page, messages, documentName, pdfFolder);
+    if (NoPrinter(printer)) {
+        const auto write = [&page](const QString& file) {
+            QString error;
+            return WritePdf(page, ToStdString(file), &error);
+        };
+        return SaveAsPdf(write, messages, documentName, pdfFolder);
+    }
     const auto progress = ShowProgress(parent, documentName);
     const bool printed = PaintOn(printer, page, documentName);
     if (progress) progress->setValue(1);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/platform/messages.h"
 #include "core/report/page.h"
@@ -25,7 +26,15 @@ bool SetupPrinter(QWidget* parent);
 // Shows the page in a modal preview window (the user may print from it) and returns when it closes.
 void PreviewPage(const report::Page& page, QWidget* parent, const QString& title);
 
+// The pages of a list one after another in the preview window (modal).
+void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title);
+
 enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+
+// The pages as one job on the current printer, with a progress window that can be cancelled when
+// there are more than fifty; with no printer, one PDF in the documents folder (or the folder given).
+PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                        const QString& documentName, const std::filesystem::path& pdfFolder = {});
 
 // Prints the page on the current printer with a progress window. With no printer installed the page
 // is written as a PDF into the user's documents folder (or the folder given) and a message says where.
