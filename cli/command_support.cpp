@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 #include "cli/cli.h"
 #include "cli/json.h"
@@ -24,6 +25,8 @@ namespace omenary::cli {
 namespace {
 
 QtMessageHandler defaultHandler = nullptr;
+
+PageSink* currentSink = nullptr;
 
 // Qt looks for a runtime folder while it starts even where no display needs one (a root shell, a
 // cron job); that it defaults one is no concern of a command-line run, whose standard error is for
@@ -185,7 +188,20 @@ int ProgramRun::Failed(std::ostream& err) const {
     return kExitFailed;
 }
 
+PageSinkScope::PageSinkScope(PageSink& sink) {
+    currentSink = &sink;
+}
+
+PageSinkScope::~PageSinkScope() {
+    currentSink = nullptr;
+}
+
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
+    if (currentSink != nullptr) {
+        std::ostringstream json;
+        WriteJson(Values(tab), page, json);
+        return currentSink->Take(page, json.str(), err);
+    }
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
     if (options_.print) {
         const std::string failure = PrintThroughQueue(page, *options_.print, qt::ToQString(command_));

@@ -92,6 +92,23 @@ class CommandLineView final : public report::CalculationView {
     void Output(const report::Page& /*page*/, bool /*preview*/) override {}
 };
 
+// Where the page of a run inside a list goes: while a scope lives, ProgramRun::Finish hands its page
+// and its JSON to the sink instead of writing files and standard output.
+class PageSink {
+  public:
+    virtual ~PageSink() = default;
+    // The exit status of the run.
+    virtual int Take(const report::Page& page, const std::string& json, std::ostream& err) = 0;
+};
+
+class PageSinkScope {
+  public:
+    explicit PageSinkScope(PageSink& sink);
+    ~PageSinkScope();
+    PageSinkScope(const PageSinkScope&) = delete;
+    PageSinkScope& operator=(const PageSinkScope&) = delete;
+};
+
 // One run of the program as a command drives it: the date given, the pictures and calendar of the
 // working directory, recorded messages and its own settings folder.
 class ProgramRun {

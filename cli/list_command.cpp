@@ -3,8 +3,11 @@
 // PDF, numbered PNGs and one print job, so memory stays flat however long the list is.
 #include <unistd.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <ostream>
@@ -58,7 +61,8 @@ std::string OneLine(const std::string& json) {
 // anything fails, and one print job sent only when every page was drawn.
 class PageOutputs {
   public:
-    PageOutputs(const RunOptions& options, std::size_t count) : options_(options), count_(count) {}
+    PageOutputs(std::string_view command, const RunOptions& options, std::size_t count)
+        : command_(command), options_(options), count_(count) {}
 
     bool Open(std::ostream& err) {
         if (options_.pdf) {
@@ -76,9 +80,9 @@ class PageOutputs {
         }
         if (options_.print) {
             std::string failure;
-            printJob_ = OpenPrintJob(*options_.print, kCoinCommand, failure);
+            printJob_ = OpenPrintJob(*options_.print, command_, failure);
             if (!printJob_) {
-                err << "omenary-cli coin: " << failure << "\n";
+                err << "omenary-cli " << command_ << ": " << failure << "\n";
                 return false;
             }
         }
@@ -92,13 +96,13 @@ class PageOutputs {
             const fs::path file = *options_.png / PngName(number);
             QString error;
             if (!qt::WritePng(page, file, &error)) {
-                err << "omenary-cli coin: " << qt::ToStdString(error) << "\n";
+                err << "omenary-cli " << command_ << ": " << qt::ToStdString(error) << "\n";
                 return false;
             }
             pngs_.push_back(file);
         }
         if (printJob_ && !printJob_->Add(page)) {
-            err << "omenary-cli coin: the printer did not take page " << number << "\n";
+            err << "omenary-cli " << command_ << ": the printer did not take page " << number << "\n";
             return false;
         }
         return true;
@@ -109,7 +113,7 @@ class PageOutputs {
             return Fail(err, *options_.pdf, "could not be written");
         if (printJob_) {
             if (const std::string failure = printJob_->Finish(); !failure.empty()) {
-                err << "omenary-cli coin: " << failure << "\n";
+                err << "omenary-cli " << command_ << ": " << failure << "\n";
                 return false;
             }
         }
@@ -132,14 +136,16 @@ class PageOutputs {
     std::string PngName(std::size_t number) const {
         const std::size_t digits = std::max<std::size_t>(4, std::to_string(count_).size());
         std::string text = std::to_string(number);
-        return "envelope-" + std::string(digits - text.size(), '0') + text + ".png";
+        const std::string kind = command_ == kCoinCommand ? "envelope-" : "page-";
+        return kind + std::string(digits - text.size(), '0') + text + ".png";
     }
 
-    static bool Fail(std::ostream& err, const fs::path& file, std::string_view what) {
-        err << "omenary-cli coin: " << file.string() << ": " << what << "\n";
+    bool Fail(std::ostream& err, const fs::path& file, std::string_view what) const {
+        err << "omenary-cli " << command_ << ": " << file.string() << ": " << what << "\n";
         return false;
     }
 
+    std::string command_;
     const RunOptions& options_;
     std::size_t count_;
     std::unique_ptr<QSaveFile> pdfFile_;
@@ -154,18 +160,163 @@ class PageOutputs {
 // "12/1000" over itself on a terminal; nothing where standard error is a file or a pipe.
 class Progress {
   public:
-    explicit Progress(std::size_t count) : count_(count), shown_(isatty(STDERR_FILENO) == 1) {}
+    Progress(std::string_view command, std::size_t count)
+        : command_(command), count_(count), shown_(isatty(STDERR_FILENO) == 1) {}
     void Step(std::size_t done) const {
-        if (shown_) std::fprintf(stderr, "\romenary-cli coin: envelope %zu/%zu", done, count_);
+        if (shown_) std::fprintf(stderr, "\romenary-cli %s: page %zu/%zu", command_.c_str(), done, count_);
         if (shown_ && done == count_) std::fputs("\n", stderr);
     }
 
   private:
+    std::string command_;
     std::size_t count_;
     bool shown_;
 };
 
+// A line of a JSON-lines list as the command's arguments: each key an option without its "--", a
+// string or number its value, true a switch given, false or null left out. The outputs, the data
+// folder and the list itself belong to the whole list. Nothing, with what is wrong, for any other line.
+std::optional<std::vector<std::string>> LineArguments(std::string_view line, std::string& problem) {
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray(line.data(), static_cast<qsizetype>(line.size())), &error);
+    if (!document.isObject()) {
+        problem =
+            "not a JSON object" +
+            (error.error != QJsonParseError::NoError ? ": " + qt::ToStdString(error.errorString()) : "");
+        return std::nullopt;
+    }
+    std::vector<std::string> args;
+    const QJsonObject object = document.object();
+    for (auto entry = object.begin(); entry != object.end(); ++entry) {
+        const std::string key = qt::ToStdString(entry.key());
+        for (const char* whole : {"list", "data", "pdf", "png", "print"}) {
+            if (key == whole) {
+                problem = "'" + key + "' belongs to the command line, not to a line of the list";
+                return std::nullopt;
+            }
+        }
+        const QJsonValue value = entry.value();
+        if (value.isNull() || (value.isBool() && !value.toBool())) continue;
+        args.push_back("--" + key);
+        if (value.isString()) {
+            args.push_back(qt::ToStdString(value.toString()));
+        } else if (value.isDouble()) {
+            args.push_back(qt::ToStdString(QString::number(value.toDouble(), 'g', 17)));
+        } else if (!value.isBool()) {
+            problem = "the value of '" + key + "' is neither text, a number nor true/false";
+            return std::nullopt;
+        }
+    }
+    return args;
+}
+
+// Runs of a command inside a list: their pages either only counted, while the list is checked, or
+// drawn into the outputs with their JSON on one line each.
+class ListPages final : public PageSink {
+  public:
+    ListPages(PageOutputs* outputs, std::ostream* out) : outputs_(outputs), out_(out) {}
+    int Take(const report::Page& page, const std::string& json, std::ostream& err) override {
+        ++taken_;
+        if (outputs_ == nullptr) return kExitOk;
+        if (!outputs_->Add(page, taken_, err)) return kExitFailed;
+        *out_ << OneLine(json);
+        return kExitOk;
+    }
+
+  private:
+    PageOutputs* outputs_;
+    std::ostream* out_;
+    std::size_t taken_ = 0;
+};
+
+struct ListLine {
+    int number = 0;
+    std::vector<std::string> args;
+};
+
 }  // namespace
+
+int RunPageListCommand(std::string_view command, ListedCommand run, const std::vector<std::string>& args,
+                       std::ostream& out, std::ostream& err) {
+    std::vector<OptionSpec> options = {
+        {"--list", true}
+    };
+    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
+    const auto parsed = Arguments::Parse(command, args, options, err);
+    if (!parsed) return kExitRefused;
+    if (!parsed->Words().empty())
+        return Refuse(err, command, "argument", parsed->Words().front(),
+                      "--list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]");
+    const auto given = ParseRunOptions(command, *parsed, err);
+    if (!given) return kExitRefused;
+    const fs::path listFile = parsed->Value("--list");
+    const auto bytes = ReadFileBytes(listFile, kLargestList);
+    if (!bytes) {
+        err << "omenary-cli " << command << ": the list " << listFile.string() << " cannot be read\n";
+        return kExitFailed;
+    }
+
+    // Every line checked by a whole run of the command, before anything is written.
+    std::vector<ListLine> lines;
+    std::vector<std::string> problems;
+    ListPages counted(nullptr, nullptr);
+    {
+        const PageSinkScope scope(counted);
+        const TextLines text{std::string(*bytes)};
+        for (std::size_t i = 0; i < text.Count(); ++i) {
+            const std::string_view line = text.Line(i);
+            if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+            const int number = static_cast<int>(i) + 1;
+            std::string problem;
+            auto lineArgs = LineArguments(line, problem);
+            if (lineArgs) {
+                lineArgs->insert(lineArgs->end(), {"--data", given->data.string()});
+                if (parsed->Has("--today") &&
+                    std::find(lineArgs->begin(), lineArgs->end(), "--today") == lineArgs->end())
+                    lineArgs->insert(lineArgs->end(), {"--today", parsed->Value("--today")});
+                std::ostringstream discarded, said;
+                const int status = run(*lineArgs, discarded, said);
+                if (status == kExitFailed) {
+                    err << "line " << number << ": " << said.str();
+                    return kExitFailed;
+                }
+                if (status != kExitOk) {
+                    // The run's refusal, without its own "omenary-cli COMMAND: " and line end.
+                    problem = said.str().substr(0, said.str().find_last_not_of('\n') + 1);
+                    const std::string prefix = "omenary-cli " + std::string(command) + ": ";
+                    if (problem.starts_with(prefix)) problem.erase(0, prefix.size());
+                }
+            }
+            if (!problem.empty()) {
+                problems.push_back("omenary-cli " + std::string(command) + ": " + listFile.string() +
+                                   " line " + std::to_string(number) + ": " + problem);
+            } else {
+                lines.push_back({number, std::move(*lineArgs)});
+            }
+        }
+    }
+    if (lines.empty() && problems.empty())
+        problems.push_back("omenary-cli " + std::string(command) + ": " + listFile.string() +
+                           " holds no lines");
+    if (!problems.empty()) {
+        for (const std::string& problem : problems)
+            err << problem << "\n";
+        return kExitRefused;
+    }
+
+    PageOutputs outputs(command, *given, lines.size());
+    if (!outputs.Open(err)) return kExitFailed;
+    ListPages drawn(&outputs, &out);
+    const PageSinkScope scope(drawn);
+    const Progress progress(command, lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::ostringstream discarded;
+        if (run(lines[i].args, discarded, err) != kExitOk) return kExitFailed;
+        progress.Step(i + 1);
+    }
+    return outputs.Finish(err) ? kExitOk : kExitFailed;
+}
 
 bool IsListRun(const std::vector<std::string>& args) {
     return std::find(args.begin(), args.end(), "--list") != args.end();
@@ -215,9 +366,9 @@ int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, 
                           Envelope{std::move(page), program.Values(shell::Tab::Coin)});
     }
 
-    PageOutputs outputs(*options, list.rows.size());
+    PageOutputs outputs(kCoinCommand, *options, list.rows.size());
     if (!outputs.Open(err)) return kExitFailed;
-    const Progress progress(list.rows.size());
+    const Progress progress(kCoinCommand, list.rows.size());
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
         const coin::GiverRow& row = list.rows[i];
         const Envelope& envelope = envelopes.at({row.stem, row.branch});

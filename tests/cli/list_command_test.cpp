@@ -3,6 +3,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -145,6 +146,54 @@ TEST_F(CoinListCommand, APictureMissingForALaterRowWritesNothingAtAll) {
     EXPECT_NE(run.err.find("OS10.bmp"), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 200);
     EXPECT_FALSE(fs::exists(pdf));
+}
+
+// general and marriage take JSON lines: each line the options of one run.
+class PageListCommand : public omenary::testing::CommandFilesTest {};
+
+TEST_F(PageListCommand, EachLineIsItsSingleRunAndBadLinesAreNamed) {
+    struct Case {
+        std::vector<std::string> command;  // the command and the options of its first line
+        std::string lines;
+    };
+    const Case cases[] = {
+        {         {"general", "--back", "140", "--person1", "1", "--year", "2548"},
+         "{\"back\":\"140\",\"person1\":1,\"year\":\"2548\"}\n\n{\"back\":\"45\",\"person1\":\"6\",\"year\":"
+         "2550}\r\n"            },
+        {{"marriage", "--groom", "2517", "--bride", "2520", "--groom-mother", "4"},
+         "{\"groom\":\"2517\",\"bride\":2520,\"groom-mother\":4,\"bride-father\":null}\n{\"groom\":\"2519\","
+         "\"bride\":\"2520\"}\n"},
+    };
+    for (const Case& c : cases) {
+        const fs::path list = root_ / "list.jsonl", pdf = root_ / "all.pdf", pngs = root_ / "pngs";
+        Write(list, c.lines);
+        const CliOutcome run =
+            RunCliInProcess({c.command[0], "--list", list.string(), "--today", "2005-03-15", "--data", kData,
+                             "--pdf", pdf.string(), "--png", pngs.string()});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<QJsonObject> pages = JsonLines(run.out);
+        ASSERT_EQ(pages.size(), 2u) << c.command[0];
+        std::vector<std::string> single = c.command;
+        single.insert(single.end(), {"--today", "2005-03-15", "--data", kData});
+        EXPECT_EQ(pages[0], Json(RunCliInProcess(single))) << c.command[0];
+        EXPECT_TRUE(fs::exists(pngs / "page-0002.png")) << c.command[0];
+        fs::remove_all(pngs);
+        fs::remove(pdf);
+
+        Write(list, c.lines + "{\"" + c.command[1].substr(2) + "\":\"x\"}\n{\"pdf\":\"a.pdf\"}\nnot json\n");
+        const CliOutcome bad = RunCliInProcess({c.command[0], "--list", list.string(), "--data", kData,
+                                                "--pdf", pdf.string(), "--png", pngs.string()});
+        EXPECT_EQ(bad.status, 2) << c.command[0];
+        EXPECT_TRUE(bad.out.empty());
+        const auto first = std::count(c.lines.begin(), c.lines.end(), '\n') + 1;
+        const std::string lines[] = {"line " + std::to_string(first) + ": --",
+                                     "line " + std::to_string(first + 1) + ": 'pdf' belongs",
+                                     "line " + std::to_string(first + 2) + ": not a JSON object"};
+        for (const std::string& line : lines)
+            EXPECT_NE(bad.err.find(line), std::string::npos) << line << "\n" << bad.err;
+        EXPECT_FALSE(fs::exists(pdf));
+        EXPECT_FALSE(fs::exists(pngs));
+    }
 }
 
 }  // namespace
