@@ -1,15 +1,22 @@
 #include "app/extra_tab.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/page_view.h"
 #include "app/widgets.h"
+#include "core/coin/envelope_list.h"
+#include "core/common/text_lines.h"
 #include "core/extras/extra_tab.h"
 #include "core/extras/updater.h"
 #include "qt/platform/desktop_open.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/page_output.h"
+#include "qt/report/renderer.h"
 
 namespace omenary::app {
 
@@ -114,6 +121,36 @@ ExtraTab::ExtraTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet, platfo
     MakeLabel(sheet_, "Label12", ToQString(extras::kLabel12), QRect(74, 352, 200, 16));
     MakeLabel(sheet_, "Label13", ToQString(extras::kLabel13), QRect(68, 370, 210, 16))
         ->setStyleSheet(QStringLiteral("color: blue"));
+
+    auto* list = Make<QPushButton>(sheet_, "ButtonPrintEnvelopeList");
+    list->setText(QStringLiteral("พิมพ์ซองตามรายชื่อ"));
+    list->setToolTip(QStringLiteral("ซองรับเหรียญหนึ่งซองต่อแถวของรายชื่อ CSV ตามวันเริ่มและการวางซองของแท็บรับเหรียญ"));
+    list->setGeometry(8, 392, 160, 25);
+    inputs_.OnClick(list, Inputs::Click::LeavesInput, [this] { PrintEnvelopeList(); });
+}
+
+void ExtraTab::PrintEnvelopeList() {
+    QWidget* window = sheet_->window();
+    const QString file = QFileDialog::getOpenFileName(
+        window, QStringLiteral("รายชื่อผู้รับเหรียญ"), ToQString(logic_.Env().workingDirectory.string()),
+        QStringLiteral("รายชื่อ CSV (*.csv *.CSV *.txt);;ทุกไฟล์ (*)"), nullptr,
+        QFileDialog::DontUseNativeDialog);
+    if (file.isEmpty()) return;
+    // A spreadsheet's list is small; anything this large is not one.
+    constexpr std::size_t kLargestList = 16 * 1024 * 1024;
+    const auto bytes = ReadFileBytes(qt::ToStdString(file), kLargestList);
+    if (!bytes) {
+        logic_.Env().messages.Show(platform::MessageIcon::Error, "อ่านไฟล์ไม่ได้: " + qt::ToStdString(file));
+        return;
+    }
+    WindowPageView view(window, logic_.Env().messages, "omenary-envelopes");
+    const auto pages = coin::EnvelopeListClick(*bytes, logic_.coin, logic_.Env().pictures,
+                                               logic_.CoinSearch(view), qt::QtTextMetrics());
+    if (!pages) return;
+    if (logic_.coin.CheckBoxPagePreview3)
+        qt::PreviewPages(*pages, window, QStringLiteral("Page Preview"));
+    else
+        qt::PrintPages(*pages, logic_.Env().messages, window, QStringLiteral("omenary-envelopes"));
 }
 
 void ExtraTab::ShowValues() {

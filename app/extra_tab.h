@@ -20,6 +20,10 @@ class ExtraTab final : public Tab {
     void ShowValues() override;
 
   private:
+    // "พิมพ์ซองตามรายชื่อ": a list of givers, one envelope each, previewed or printed as the coin
+    // tab's envelope is.
+    void PrintEnvelopeList();
+
     std::unique_ptr<platform::ShellOpen> ownDesktop_;
     platform::ShellOpen& desktop_;
     QLabel* updateStatus_ = nullptr;

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench/process_run.h"
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -15,37 +17,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+using omenary::bench::Run;
+using omenary::bench::RunProcess;
 
 const std::string kData = (fs::path(OMENARY_SOURCE_DIR) / "data").string();
 const std::string kOut = (fs::temp_directory_path() / "omenary-whole-process.pdf").string();
-
-struct Run {
-    double seconds = 0;
-    double peakMiB = 0;
-    bool ok = false;
-};
-
-// One process start to end, its output thrown away.
-Run RunProcess(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& arg : command)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return {took.count(), usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
-}
 
 // Each run of a command follows a run of the bare program, so that both see the machine in the
 // same state; x_bare is the ratio of their total times.

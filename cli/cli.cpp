@@ -20,7 +20,7 @@ struct Subcommand {
     Handler handler;
 };
 
-constexpr std::array<Subcommand, 5> kSubcommands = {
+constexpr std::array<Subcommand, 6> kSubcommands = {
     {
      {"general",
      "general  --back DEG [--prominent DEG] [--act DEG] --person1 N [--person2 N|none]\n"
@@ -33,8 +33,14 @@ constexpr std::array<Subcommand, 5> kSubcommands = {
      RunMarriageCommand},
      {"coin",
      "coin     --stem S --branch B --start BE-MM-DD [--landscape] [--center]\n"
-     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]",
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png FILE]\n"
+     "  omenary-cli coin     --list FILE --start BE-MM-DD [--landscape] [--center]\n"
+     "                     [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]",
      RunCoinCommand},
+     {"",
+     "general|marriage --list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print "
+     "[PRINTER]]",
+     nullptr},
      {"calendar", "calendar --from BE --to BE --out DIR [--split YEARS]", RunCalendarCommand},
      {"page", "page     general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]", RunPageCommand},
      }
@@ -71,7 +77,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     for (const Subcommand& command : kSubcommands) {
-        if (command.name != args.front()) continue;
+        if (command.handler == nullptr || command.name != args.front()) continue;
         return command.handler(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     err << "omenary-cli: unknown subcommand '" << args.front()

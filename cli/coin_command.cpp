@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/coin_run.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/astro/cycles.h"
@@ -16,7 +17,7 @@ namespace omenary::cli {
 
 namespace {
 
-constexpr std::string_view kCommand = "coin";
+constexpr std::string_view kCommand = kCoinCommand;
 constexpr OptionSpec kOptions[] = {
     {     "--stem",  true},
     {   "--branch",  true},
@@ -54,27 +55,13 @@ std::optional<std::string> MessageAfter(const platform::RecordedMessages& messag
 
 }  // namespace
 
-int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto parsed =
-        ParseOmenaryArguments(kCommand, args, kOptions, {"--stem", "--branch", "--start"}, kUsage, err);
-    if (!parsed) return kExitRefused;
-    const std::string stemText = parsed->Value("--stem"), branchText = parsed->Value("--branch");
-    const auto stem = ParseCode(stemText, 10);
-    if (!stem) return Refuse(err, kCommand, "--stem", stemText, "a stem code 1 ... 10");
-    const auto branch = ParseCode(branchText, 12);
-    if (!branch) return Refuse(err, kCommand, "--branch", branchText, "a branch code 1 ... 12");
-    const std::string startText = parsed->Value("--start");
-    const auto start = SplitStart(startText);
-    if (!start) return Refuse(err, kCommand, "--start", startText, "BE-MM-DD, for example 2547-04-05");
-    const auto options = ParseRunOptions(kCommand, *parsed, err);
-    if (!options) return kExitRefused;
-
-    ProgramRun program(kCommand, *options);
-    if (const int status = program.Start(err); status != kExitOk) return status;
+int SetCoinStart(const Arguments& parsed, ProgramRun& program, const coin::SearchContext& search,
+                 std::ostream& err) {
     shell::Omenary& logic = program.Logic();
     coin::CoinValues& values = logic.coin;
-    CommandLineView view;
-    const coin::SearchContext search = logic.CoinSearch(view);
+    const std::string startText = parsed.Value("--start");
+    const auto start = SplitStart(startText);
+    if (!start) return Refuse(err, kCommand, "--start", startText, "BE-MM-DD, for example 2547-04-05");
 
     // The start date, each list through its own validation.
     values.ComboBoxYY = start->year;
@@ -93,23 +80,25 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
              std::pair{"--landscape",    &values.pageOptions.CheckBoxLandscape},
              std::pair{   "--center", &values.pageOptions.CheckBoxCenterOnPage}
     }) {
-        if (!parsed->Has(option)) continue;
+        if (!parsed.Has(option)) continue;
         *box = true;
         coin::CheckBoxLandscapeClick(values.pageOptions, logic.Settings());
     }
+    return kExitOk;
+}
 
-    // The stem button, then the branch button; an accepted pair runs the search.
+int FillCoinEnvelope(ProgramRun& program, const coin::SearchContext& search, int stem, int branch,
+                     report::Page& page, std::ostream& err) {
+    coin::CoinValues& values = program.Logic().coin;
     const platform::PictureFiles& pictures = program.Pictures();
-    if (coin::SpeedButtonOnClick(values, *stem, pictures, search) == coin::Click::PictureMissing ||
-        coin::SpeedButtonBelowClick(values, *branch, pictures, search) == coin::Click::PictureMissing)
+    if (coin::SpeedButtonOnClick(values, stem, pictures, search) == coin::Click::PictureMissing ||
+        coin::SpeedButtonBelowClick(values, branch, pictures, search) == coin::Click::PictureMissing)
         return program.Failed(err);
-    if (!values.ButtonPrintOmenaryCoin)
-        return Refuse(err, kCommand, "--branch", branchText,
-                      "a branch that forms a pair with stem " + stemText + ": both odd or both even");
+    if (!values.ButtonPrintOmenaryCoin) return kExitRefused;
     if (const auto missing =
             MessageAfter(program.Messages(), platform::MessageIcon::Question, coin::kInsertDataDisk)) {
         err << "omenary-cli coin: the calendar data file \"" << *missing << "\" is not in "
-            << options->data.string() << "\n";
+            << search.workingDirectory.string() << "\n";
         return kExitFailed;
     }
     // The search could not walk the days it needs: the message names the file and why.
@@ -117,7 +106,7 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return program.Failed(err);
 
     // The print button.
-    report::Page page = coin::EnvelopePage();
+    CommandLineView view;
     if (!coin::ButtonPrintOmenaryCoinClick(values, page, pictures, program.Messages(), view))
         return program.Failed(err);
     // The calendar is mapped: what was read from a file changed meanwhile is not the file's.
@@ -126,6 +115,33 @@ int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std:
             << "\" changed while it was read; run again once it is written\n";
         return kExitFailed;
     }
+    return kExitOk;
+}
+
+int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (IsListRun(args)) return RunCoinListCommand(args, out, err);
+    const auto parsed =
+        ParseOmenaryArguments(kCommand, args, kOptions, {"--stem", "--branch", "--start"}, kUsage, err);
+    if (!parsed) return kExitRefused;
+    const std::string stemText = parsed->Value("--stem"), branchText = parsed->Value("--branch");
+    const auto stem = ParseCode(stemText, 10);
+    if (!stem) return Refuse(err, kCommand, "--stem", stemText, "a stem code 1 ... 10");
+    const auto branch = ParseCode(branchText, 12);
+    if (!branch) return Refuse(err, kCommand, "--branch", branchText, "a branch code 1 ... 12");
+    const auto options = ParseRunOptions(kCommand, *parsed, err);
+    if (!options) return kExitRefused;
+
+    ProgramRun program(kCommand, *options);
+    if (const int status = program.Start(err); status != kExitOk) return status;
+    CommandLineView view;
+    const coin::SearchContext search = program.Logic().CoinSearch(view);
+    if (const int status = SetCoinStart(*parsed, program, search, err); status != kExitOk) return status;
+    report::Page page = coin::EnvelopePage();
+    const int status = FillCoinEnvelope(program, search, *stem, *branch, page, err);
+    if (status == kExitRefused)
+        return Refuse(err, kCommand, "--branch", branchText,
+                      "a branch that forms a pair with stem " + stemText + ": both odd or both even");
+    if (status != kExitOk) return status;
     return program.Finish(page, shell::Tab::Coin, out, err);
 }
 

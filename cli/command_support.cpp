@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 #include "cli/cli.h"
 #include "cli/json.h"
@@ -26,6 +27,8 @@ namespace {
 
 QtMessageHandler defaultHandler = nullptr;
 
+PageSink* currentSink = nullptr;
+
 // Qt looks for a runtime folder while it starts even where no display needs one (a root shell, a
 // cron job); that it defaults one is no concern of a command-line run, whose standard error is for
 // what went wrong.
@@ -35,9 +38,8 @@ void QuietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
 }
 
 // Loads the printing module (beside the binary in the build tree, in the library folder once
-// installed) and prints; empty on success, else what went wrong.
-std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
-                              const QString& documentName) {
+// installed) and finds the function; null, with what went wrong in failure, when it cannot.
+QFunctionPointer PrintModuleFunction(const char* function, std::string& failure) {
     const QDir bin(QCoreApplication::applicationDirPath());
     const QString folders[] = {bin.path(),
                                QDir::cleanPath(bin.filePath(QStringLiteral(OMENARY_PRINT_MODULE_FROM_BIN)))};
@@ -45,14 +47,22 @@ std::string PrintThroughQueue(const report::Page& page, const std::string& print
         const QString file = QDir(folder).filePath(QString::fromUtf8(kPrintModuleName));
         if (!QFileInfo::exists(file)) continue;
         QLibrary module(file);
-        const auto print = reinterpret_cast<PrintFunction>(module.resolve(kPrintFunctionName));
-        if (print == nullptr) return "printing is not available: " + qt::ToStdString(module.errorString());
-        std::string failure;
-        print(page, printer, documentName, failure);
-        return failure;
+        const QFunctionPointer found = module.resolve(function);
+        if (found == nullptr) failure = "printing is not available: " + qt::ToStdString(module.errorString());
+        return found;
     }
-    return "printing is not available: " + std::string(kPrintModuleName) + " is in neither " +
-           qt::ToStdString(folders[0]) + " nor " + qt::ToStdString(folders[1]);
+    failure = "printing is not available: " + std::string(kPrintModuleName) + " is in neither " +
+              qt::ToStdString(folders[0]) + " nor " + qt::ToStdString(folders[1]);
+    return nullptr;
+}
+
+// Prints the page; empty on success, else what went wrong.
+std::string PrintThroughQueue(const report::Page& page, const std::string& printer,
+                              const QString& documentName) {
+    std::string failure;
+    const auto print = reinterpret_cast<PrintFunction>(PrintModuleFunction(kPrintFunctionName, failure));
+    if (print != nullptr) print(page, printer, documentName, failure);
+    return failure;
 }
 
 }  // namespace
@@ -72,6 +82,13 @@ void EnsureGuiApplication() {
     // down the font database and plugins would only cost every run time.
     new QGuiApplication(argc, argv);
     qt::InstallFontSubstitutions();
+}
+
+std::unique_ptr<PrintJob> OpenPrintJob(const std::string& printer, std::string_view documentName,
+                                       std::string& failure) {
+    const auto open = reinterpret_cast<OpenJobFunction>(PrintModuleFunction(kOpenJobFunctionName, failure));
+    return std::unique_ptr<PrintJob>(open != nullptr ? open(printer, qt::ToQString(documentName), failure)
+                                                     : nullptr);
 }
 
 bool RefuseBadNames(std::string_view command, const Arguments& given, std::ostream& err) {
@@ -195,7 +212,20 @@ int ProgramRun::Failed(std::ostream& err) const {
     return kExitFailed;
 }
 
+PageSinkScope::PageSinkScope(PageSink& sink) {
+    currentSink = &sink;
+}
+
+PageSinkScope::~PageSinkScope() {
+    currentSink = nullptr;
+}
+
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
+    if (currentSink != nullptr) {
+        std::ostringstream json;
+        WriteJson(Values(tab), page, json);
+        return currentSink->Take(page, json.str(), err);
+    }
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
     if (options_.print) {
         const std::string failure = PrintThroughQueue(page, *options_.print, qt::ToQString(command_));
@@ -204,12 +234,20 @@ int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& o
             return kExitFailed;
         }
     }
+    WriteJson(Values(tab), page, out);
+    return kExitOk;
+}
+
+NamedValues ProgramRun::Values(shell::Tab tab) const {
     NamedValues values;
     shell::ForEachValue(logic_, tab, [&values](std::string_view name, const std::string& value) {
         values.emplace_back(name, value);
     });
+    return values;
+}
+
+void ProgramRun::WriteJson(const NamedValues& values, const report::Page& page, std::ostream& out) const {
     WriteReportJson(out, values, page, qt::QtTextMetrics(), messages_.Texts());
-    return kExitOk;
 }
 
 }  // namespace omenary::cli

@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/json.h"
+#include "cli/print_module.h"
 #include "core/platform/clock.h"
 #include "core/platform/messages.h"
 #include "core/report/calculation_view.h"
@@ -28,6 +30,11 @@ namespace omenary::cli {
 // Text and pictures need a GUI application; without a display the offscreen platform draws as well.
 // One made here is never destroyed: the program ends with _Exit.
 void EnsureGuiApplication();
+
+// A print job of many pages through the printing module; null, with the reason in failure, when
+// printing is not available or there is no such printer.
+std::unique_ptr<PrintJob> OpenPrintJob(const std::string& printer, std::string_view documentName,
+                                       std::string& failure);
 
 // Empty names for the data folder or an output file, and one file named for both outputs, are
 // refused (status 2) in every command; false then, with the refusal on err.
@@ -88,6 +95,23 @@ class CommandLineView final : public report::CalculationView {
     void Output(const report::Page& /*page*/, bool /*preview*/) override {}
 };
 
+// Where the page of a run inside a list goes: while a scope lives, ProgramRun::Finish hands its page
+// and its JSON to the sink instead of writing files and standard output.
+class PageSink {
+  public:
+    virtual ~PageSink() = default;
+    // The exit status of the run.
+    virtual int Take(const report::Page& page, const std::string& json, std::ostream& err) = 0;
+};
+
+class PageSinkScope {
+  public:
+    explicit PageSinkScope(PageSink& sink);
+    ~PageSinkScope();
+    PageSinkScope(const PageSinkScope&) = delete;
+    PageSinkScope& operator=(const PageSinkScope&) = delete;
+};
+
 // One run of the program as a command drives it: the date given, the pictures and calendar of the
 // working directory, recorded messages and its own settings folder.
 class ProgramRun {
@@ -111,6 +135,9 @@ class ProgramRun {
     // Writes the page to the files asked for, then the JSON to out: every value a run of the tab
     // reports, every element of the page and every message. The exit status.
     int Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const;
+    // The JSON of Finish alone: every value a run of the tab reports, as they stand now, and the page.
+    NamedValues Values(shell::Tab tab) const;
+    void WriteJson(const NamedValues& values, const report::Page& page, std::ostream& out) const;
 
   private:
     std::string command_;

@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace omenary::cli {
@@ -18,6 +19,16 @@ int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, 
 
 // coin --stem S --branch B --start BE-MM-DD [--landscape] [--center] ...
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// coin --list FILE --start BE-MM-DD ...: one envelope per row of a spreadsheet's list.
+bool IsListRun(const std::vector<std::string>& args);
+int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// general|marriage --list FILE ...: one page per line of a JSON-lines file, each line the options
+// of one run of the command.
+using ListedCommand = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPageListCommand(std::string_view command, ListedCommand run, const std::vector<std::string>& args,
+                       std::ostream& out, std::ostream& err);
 
 // page general|marriage|coin [--data DIR] [--pdf FILE] [--png FILE]
 int RunPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -18,4 +18,17 @@ inline constexpr const char* kPrintFunctionName = "omenary_print_through_queue";
 using PrintFunction = void (*)(const report::Page& page, const std::string& printer,
                                const QString& documentName, std::string& failure);
 
+// And one that opens a job of many pages: null, with the reason in failure, when there is no such
+// printer. The caller deletes the job.
+class PrintJob {
+  public:
+    virtual ~PrintJob() = default;
+    virtual bool Add(const report::Page& page) = 0;
+    // Empty once the whole job went to the queue; else what went wrong.
+    virtual std::string Finish() = 0;
+};
+inline constexpr const char* kOpenJobFunctionName = "omenary_open_print_job";
+using OpenJobFunction = PrintJob* (*)(const std::string& printer, const QString& documentName,
+                                      std::string& failure);
+
 }  // namespace omenary::cli

@@ -8,14 +8,17 @@
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -54,15 +57,14 @@ QString FreshPdfName(const QDir& folder, const QString& documentName) {
     return folder.filePath(name);
 }
 
-PrintOutcome SaveAsPdf(const report::Page& page, platform::Messages& messages, const QString& documentName,
-                       const std::filesystem::path& pdfFolder) {
+PrintOutcome SaveAsPdf(const std::function<bool(const QString& file)>& write, platform::Messages& messages,
+                       const QString& documentName, const std::filesystem::path& pdfFolder) {
     const QString folderPath = pdfFolder.empty()
                                    ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                    : ToQString(pdfFolder.string());
     QDir folder(folderPath);
-    QString error;
     const QString file = FreshPdfName(folder, documentName);
-    if (!folder.mkpath(QStringLiteral(".")) || !WritePdf(page, ToStdString(file), &error)) {
+    if (!folder.mkpath(QStringLiteral(".")) || !write(file)) {
         messages.Show(platform::MessageIcon::Error,
                       "ไม่พบเครื่องพิมพ์ และบันทึกหน้ารายงานเป็นไฟล์ PDF ไม่ได้: " + ToStdString(file));
         return PrintOutcome::Failed;
@@ -139,10 +141,37 @@ bool SetupPrinter(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
-                 const QString& title) {
+namespace {
+
+// The pages drawn one after another on the device, with a progress window that can be cancelled
+// for long runs; false when the device failed or the user cancelled.
+bool DrawPages(const std::vector<report::Page>& pages, QPagedPaintDevice& device, QWidget* parent,
+               const QString& documentName) {
+    constexpr std::size_t kPagesWithoutProgress = 50;
+    std::unique_ptr<QProgressDialog> progress;
+    if (pages.size() > kPagesWithoutProgress &&
+        qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        progress = std::make_unique<QProgressDialog>(
+            QStringLiteral("กำลังพิมพ์ ") + documentName + QStringLiteral(" ..."), QStringLiteral("ยกเลิก"), 0,
+            static_cast<int>(pages.size()), parent);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    PageSequence sequence(device);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (progress) {
+            progress->setValue(static_cast<int>(i));
+            if (progress->wasCanceled()) return false;
+        }
+        if (!sequence.Draw(pages[i])) return false;
+    }
+    return sequence.End();
+}
+
+void ShowPreview(const report::Page& first, QWidget* parent, const QString& title,
+                 const std::function<void(QPrinter*)>& paint) {
     QPrinter& printer = CurrentPrinter();
-    SetUpPagedDevice(page, printer);
+    SetUpPagedDevice(first, printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     // Large enough to read the page: most of the screen's height, an A4 page wide.
@@ -151,7 +180,25 @@ void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget
         const int height = available.height() * 9 / 10;
         dialog.resize(std::min(available.width(), height * 3 / 4 + 80), height);
     }
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.exec();
+}
+
+// One page as a new PDF in the documents folder, by the program's own PDF writer.
+PrintOutcome SavePageAsPdf(const report::Page& page, platform::Messages& messages,
+                           const QString& documentName, const std::filesystem::path& pdfFolder) {
+    const auto write = [&page](const QString& file) {
+        QString error;
+        return WritePdf(page, ToStdString(file), &error);
+    };
+    return SaveAsPdf(write, messages, documentName, pdfFolder);
+}
+
+}  // namespace
+
+void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
+                 const QString& title) {
+    ShowPreview(page, parent, title, [&](QPrinter* target) {
         // The preview draws through an engine of its own; a print to a file chosen in the dialog
         // comes with Qt's PDF engine and is written by the program's own writer instead.
         const bool toFile = target->outputFormat() == QPrinter::PdfFormat &&
@@ -164,21 +211,50 @@ void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget
             ReportFailure(*failed, *target, messages);
         }
     });
-    dialog.exec();
+}
+
+void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title) {
+    if (pages.empty()) return;
+    ShowPreview(pages.front(), parent, title,
+                [&pages, parent, &title](QPrinter* target) { DrawPages(pages, *target, parent, title); });
+}
+
+PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                        const QString& documentName, const std::filesystem::path& pdfFolder) {
+    QPrinter& printer = CurrentPrinter();
+    if (pages.empty()) return PrintOutcome::Failed;
+    if (NoPrinter(printer)) {
+        const auto write = [&](const QString& file) {
+            QSaveFile out(file);
+            if (!out.open(QIODevice::WriteOnly)) return false;
+            QPdfWriter writer(&out);
+            return DrawPages(pages, writer, parent, documentName) && out.commit();
+        };
+        return SaveAsPdf(write, messages, documentName, pdfFolder);
+    }
+    printer.setDocName(documentName);
+    if (!DrawPages(pages, printer, parent, documentName)) {
+        printer.abort();
+        messages.Show(
+            platform::MessageIcon::Error,
+            "พิมพ์ไม่สำเร็จ เครื่องพิมพ์ " + ToStdString(PrinterLabel(printer)) + " ไม่พร้อมใช้งาน หรือยกเลิกการพิมพ์");
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
 }
 
 PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                        const QString& documentName, const std::filesystem::path& pdfFolder) {
     // A file chosen in a dialog was the user's answer to that print; a later one never overwrites it.
     if (CurrentPrinter().outputFormat() == QPrinter::PdfFormat)
-        return SaveAsPdf(page, messages, documentName, pdfFolder);
+        return SavePageAsPdf(page, messages, documentName, pdfFolder);
     return PrintPageOn(CurrentPrinter(), page, messages, parent, documentName, pdfFolder);
 }
 
 PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::Messages& messages,
                          QWidget* parent, const QString& documentName,
                          const std::filesystem::path& pdfFolder) {
-    if (NoPrinter(printer)) return SaveAsPdf(page, messages, documentName, pdfFolder);
+    if (NoPrinter(printer)) return SavePageAsPdf(page, messages, documentName, pdfFolder);
     const auto progress = ShowProgress(parent, documentName);
     const auto failed = PaintOn(printer, page, documentName);
     if (progress) progress->setValue(1);
@@ -187,23 +263,55 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
     return PrintOutcome::Failed;
 }
 
-std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
-                              const QString& documentName) {
+std::unique_ptr<QueueJob> QueueJob::Open(const std::string& printerName, const QString& documentName,
+                                         std::string& failure) {
     const QPrinterInfo target = printerName.empty() ? QPrinterInfo::defaultPrinter()
                                                     : QPrinterInfo::printerInfo(ToQString(printerName));
     if (target.isNull()) {
-        if (!printerName.empty()) return "no printer named '" + printerName + "' is installed";
-        return QPrinterInfo::availablePrinters().isEmpty()
-                   ? "no printer is installed"
-                   : "no default printer is set; name one after --print";
+        if (!printerName.empty())
+            failure = "no printer named '" + printerName + "' is installed";
+        else
+            failure = QPrinterInfo::availablePrinters().isEmpty()
+                          ? "no printer is installed"
+                          : "no default printer is set; name one after --print";
+        return nullptr;
     }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    const auto failed = PaintOn(printer, page, documentName);
-    if (!failed) return {};
-    const std::string named = "the printer '" + ToStdString(target.printerName()) + "'";
-    if (failed->queueRefused) return "the queue of " + named + " refused the page (" + failed->reason + ")";
-    return "the job sent to " + named + " failed";
+    if (auto refused = QueueRefusesJobs(target.printerName())) {
+        failure = "the queue of the printer '" + ToStdString(target.printerName()) + "' refused the page (" +
+                  *refused + ")";
+        return nullptr;
+    }
+    return std::unique_ptr<QueueJob>(new QueueJob(target, documentName));
+}
+
+QueueJob::QueueJob(const QPrinterInfo& target, const QString& documentName)
+    : printer_(std::make_unique<QPrinter>(target, QPrinter::HighResolution)), pages_(*printer_) {
+    printer_->setCopyCount(1);
+    printer_->setDocName(documentName);
+}
+
+QueueJob::~QueueJob() = default;
+
+bool QueueJob::Add(const report::Page& page) {
+    return pages_.Draw(page);
+}
+
+std::string QueueJob::Finish() {
+    const std::string named = "the printer '" + ToStdString(printer_->printerName()) + "'";
+    if (!pages_.End() || printer_->printerState() == QPrinter::Error)
+        return "the job sent to " + named + " failed";
+    if (auto refused = QueueRefusedTheJob())
+        return "the queue of " + named + " refused the page (" + *refused + ")";
+    return {};
+}
+
+std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
+                              const QString& documentName) {
+    std::string failure;
+    const auto job = QueueJob::Open(printerName, documentName, failure);
+    if (!job) return failure;
+    job->Add(page);
+    return job->Finish();
 }
 
 }  // namespace omenary::qt

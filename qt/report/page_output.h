@@ -3,12 +3,16 @@
 
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/platform/messages.h"
 #include "core/report/page.h"
+#include "qt/report/renderer.h"
 
 class QPrinter;
+class QPrinterInfo;
 class QWidget;
 
 namespace omenary::qt {
@@ -24,7 +28,15 @@ bool SetupPrinter(QWidget* parent);
 void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                  const QString& title);
 
+// The pages of a list one after another in the preview window (modal).
+void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title);
+
 enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+
+// The pages as one job on the current printer, with a progress window that can be cancelled when
+// there are more than fifty; with no printer, one PDF in the documents folder (or the folder given).
+PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                        const QString& documentName, const std::filesystem::path& pdfFolder = {});
 
 // Prints the page on the current printer with a progress window. With no printer installed, or
 // printing to a file, the page is written as a new PDF named after documentName into the user's
@@ -43,5 +55,25 @@ PrintOutcome PrintPageOn(QPrinter& printer, const report::Page& page, platform::
 // printer.
 std::string PrintThroughQueue(const report::Page& page, const std::string& printerName,
                               const QString& documentName);
+
+// One job through the system's queue, a page at a time, on the printer PrintThroughQueue takes.
+class QueueJob {
+  public:
+    // Nothing, with the reason in failure, when there is no such printer.
+    static std::unique_ptr<QueueJob> Open(const std::string& printerName, const QString& documentName,
+                                          std::string& failure);
+    ~QueueJob();
+    QueueJob(const QueueJob&) = delete;
+    QueueJob& operator=(const QueueJob&) = delete;
+
+    bool Add(const report::Page& page);
+    // Empty once the whole job went to the queue; else what went wrong.
+    std::string Finish();
+
+  private:
+    QueueJob(const QPrinterInfo& target, const QString& documentName);
+    std::unique_ptr<QPrinter> printer_;
+    PageSequence pages_;
+};
 
 }  // namespace omenary::qt

@@ -260,7 +260,8 @@ struct OwnPdf {
     PdfPictures& pictures;
 };
 
-void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
+void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf,
+                  QHash<QByteArray, QImage>& decoded) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -268,7 +269,6 @@ void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* own
     // Glyphs and marks are line art: stored losslessly in a PDF, never as speckled JPEG.
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QtTextMetrics metrics;
-    QHash<QByteArray, QImage> decoded;
     for (const report::Element& element : page.Elements()) {
         const report::Box box = page.FinalBox(element, metrics);
         if (const auto* text = std::get_if<report::Text>(&element.content))
@@ -281,13 +281,19 @@ void DrawElements(const report::Page& page, QPainter& painter, const OwnPdf* own
     painter.restore();
 }
 
-void RenderPaged(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
+void RenderPaged(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf,
+                 QHash<QByteArray, QImage>& decoded) {
     // A paged device's painter starts at the top-left of the area inside the margins.
     const double scale = DpiOf(painter) / report::kLayoutUnitsPerInch;
     painter.save();
     painter.scale(scale, scale);
-    DrawElements(page, painter, ownPdf);
+    DrawElements(page, painter, ownPdf, decoded);
     painter.restore();
+}
+
+void RenderPaged(const report::Page& page, QPainter& painter, const OwnPdf* ownPdf) {
+    QHash<QByteArray, QImage> decoded;
+    RenderPaged(page, painter, ownPdf, decoded);
 }
 
 // The page as Qt's PDF writer draws it, as the program's own PDF when told so.
@@ -309,7 +315,31 @@ QByteArray DrawnPdf(const report::Page& page, const OwnPdf* ownPdf) {
 }  // namespace
 
 void DrawBand(const report::Page& page, QPainter& painter) {
-    DrawElements(page, painter, nullptr);
+    QHash<QByteArray, QImage> decoded;
+    DrawElements(page, painter, nullptr, decoded);
+}
+
+PageSequence::PageSequence(QPagedPaintDevice& device) : device_(device) {}
+
+PageSequence::~PageSequence() {
+    if (painter_.isActive()) painter_.end();
+}
+
+bool PageSequence::Draw(const report::Page& page) {
+    if (!painter_.isActive()) {
+        if (begun_) return false;
+        begun_ = true;
+        SetUpPagedDevice(page, device_);
+        if (!painter_.begin(&device_)) return false;
+    } else if (!device_.newPage()) {
+        return false;
+    }
+    RenderPaged(page, painter_, nullptr, decoded_);
+    return true;
+}
+
+bool PageSequence::End() {
+    return painter_.isActive() && painter_.end();
 }
 
 void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device) {

@@ -3,14 +3,15 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <filesystem>
 #include <optional>
 
 #include "core/report/page.h"
 
-class QPainter;
 class QPagedPaintDevice;
 
 namespace omenary::qt {
@@ -39,6 +40,28 @@ void SetUpPagedDevice(const report::Page& page, QPagedPaintDevice& device);
 
 // Draws the page with a painter already begun on a device set up by SetUpPagedDevice.
 void RenderOnPagedDevice(const report::Page& page, QPainter& painter);
+
+// Pages drawn one after another on one paged device (a PDF writer, a printer), each as
+// RenderOnPagedDevice draws it. A picture file is decoded once for all pages, so a PDF stores it once
+// however many pages show it; no page is kept once drawn.
+class PageSequence {
+  public:
+    explicit PageSequence(QPagedPaintDevice& device);
+    ~PageSequence();
+    PageSequence(const PageSequence&) = delete;
+    PageSequence& operator=(const PageSequence&) = delete;
+
+    // The first page sets the device up; false when the device would not take the page.
+    bool Draw(const report::Page& page);
+    // False when the device failed, or no page was drawn.
+    bool End();
+
+  private:
+    QPagedPaintDevice& device_;
+    QPainter painter_;
+    QHash<QByteArray, QImage> decoded_;  // by the picture path's bytes
+    bool begun_ = false;
+};
 
 // The whole sheet at the given resolution, white, with the band inside the margins.
 QImage RenderImage(const report::Page& page, int dpi);

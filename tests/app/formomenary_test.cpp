@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -530,6 +533,48 @@ TEST_F(MainWindow, TheCoinTabFindsTheMomentsOfAPairAndBeepsAtAnOddOne) {
     EXPECT_EQ(Find<QLabel>("LabelOmenaryTimeCoin6")->text().toStdString(), "เวลา");
     EXPECT_FALSE(Find<QPushButton>("ButtonPrintOmenaryCoin")->isEnabled());
     EXPECT_TRUE(messages_.Texts().empty());
+}
+
+TEST_F(MainWindow, TheExtraTabsListButtonPreviewsOneEnvelopePerRowOrShowsTheBadRows) {
+    std::filesystem::copy_file(std::filesystem::path(OMENARY_DATA_DIR) / "Calendar1.TXT",
+                               Working() / "Calendar1.TXT");
+    Write(root_ / "list.csv", "name,stem,branch\nสมชาย,1,1\n,10,12\nC,1,1\n");
+    Write(root_ / "bad.csv", "name,stem,branch\nA,1,2\n");
+    Open({2547, 1, 5});
+    window_->PageControlOmenary()->setCurrentIndex(3);
+    messages_.SetAnswer([](std::string_view) { return true; });
+    int previewed = -1;
+    // Answers the file dialog with the list, and counts the pages of the preview before closing it.
+    QTimer poll;
+    QString list;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            // As a user does: the file's name typed, then Enter.
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(list);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog)) {
+            previewed = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->close();
+        }
+    });
+    poll.start(50);
+
+    list = QString::fromStdString((root_ / "list.csv").string());
+    const QString birthYear = Find<QLabel>("LabelCoinDetail2")->text();
+    Click("ButtonPrintEnvelopeList");
+    EXPECT_EQ(previewed, 3);
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"รายชื่อนี้ได้ซอง 3 ซอง พิมพ์หรือไม่"});
+    EXPECT_EQ(Find<QLabel>("LabelCoinDetail2")->text(), birthYear) << "the coin tab is left as it was";
+    EXPECT_FALSE(Find<QPushButton>("ButtonPrintOmenaryCoin")->isEnabled());
+
+    previewed = -1;
+    list = QString::fromStdString((root_ / "bad.csv").string());
+    Click("ButtonPrintEnvelopeList");
+    EXPECT_EQ(previewed, -1);
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_NE(messages_.Texts().back().find("line 2: stem 1 and branch 2"), std::string::npos);
 }
 
 TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
