@@ -32,6 +32,11 @@ for options in "" "--center" "--landscape" "--landscape --center"; do
     placement=$((placement + 1))
 done
 
+# The second envelope of the README's example list, with its recipient's name.
+page coin --list "$root/docs/examples/givers.csv" --start 2547-01-05 --today 2004-01-05 --png "$out/list"
+mv "$out/list/envelope-0002.png" "$out/envelope-named.png"
+rm -r "$out/list"
+
 # The window on a display of its own, started on 10 December 2026 with fresh settings.
 display=:$((90 + $$ % 9))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp 2> /dev/null &
@@ -42,10 +47,12 @@ openbox > /dev/null 2>&1 &
 pids+=($!)
 sleep 1
 mkdir -p "$out/config" && chmod 700 "$out"
-(cd "$data" && XDG_CONFIG_HOME="$out/config" XDG_RUNTIME_DIR="$out" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    QT_QPA_PLATFORM=xcb faketime '@2026-12-10 09:00:00' "$root/build/app/omenary" > /dev/null 2>&1) &
+# The clock starts at that moment and runs on; Qt's timers keep the real monotonic clock.
+(cd "$data" && XDG_CONFIG_HOME="$out/config" XDG_RUNTIME_DIR="$out" QT_QPA_PLATFORM=xcb \
+    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-10 09:00:00" \
+    FAKETIME_DONT_FAKE_MONOTONIC=1 exec "$root/build/app/omenary" > /dev/null 2>&1) &
 pids+=($!)
-window=$(xdotool search --sync --onlyvisible --name '^MORVIT - Omenary$' | head -1)
+window=$(xdotool search --sync --onlyvisible --name '^MORVIT - Omenary [0-9.]+$' | head -1)
 sleep 1
 # A click at a point of the window, as a user's mouse does; a shot of the window without its frame.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.6; }
@@ -54,22 +61,22 @@ shot() { xdotool mousemove 1000 760; sleep 0.3; import -window "$2" "png:$out/$1
 
 shot window-tab1.png "$window"
 # The general page for the README's example, in the page preview.
-click 104 127 && typein 140 && xdotool key Tab && sleep 0.3
+click 107 130 && typein 140 && xdotool key Tab && sleep 0.3
 click 147 338
 preview=$(xdotool search --sync --onlyvisible --name 'Page Preview' | head -1)
 sleep 1.5
 shot general-preview.png "$preview"
-xdotool key --window "$preview" Escape
+xdotool key Escape
 sleep 1
-click 100 18
+click 100 15
 shot window-marriage.png "$window"
 # The coin tab with the pair 3 / 7 chosen.
-click 180 18
+click 180 15
 click 64 47
 click 153 85
 sleep 1
 shot window-coin.png "$window"
-click 231 18
+click 229 15
 shot window-extra.png "$window"
 
 status=0
