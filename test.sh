@@ -22,10 +22,14 @@ if [ "${1:-}" = "--fuzz" ]; then
         corpus="$root/build-fuzz/corpus/$target"
         mkdir -p "$corpus" "$root/build-fuzz/artifacts"
         echo "== $target: ${seconds} s"
-        "$root/build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+        # Each target's scratch files in a folder of its own, removed after the run however it ended.
+        scratch=$(mktemp -d)
+        TMPDIR=$scratch "$root/build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
             -artifact_prefix="$root/build-fuzz/artifacts/${target}-" "$corpus" "$seeds" 2>&1 |
             grep -E 'DONE|stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY' || true
-        [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$target found a failing input" >&2; exit 1; }
+        status=${PIPESTATUS[0]}
+        rm -rf "$scratch"
+        [ "$status" -eq 0 ] || { echo "$target found a failing input" >&2; exit 1; }
     done
     exit 0
 fi
