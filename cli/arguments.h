@@ -1,5 +1,6 @@
-// The arguments of a subcommand: "--name value" options, "--flag" switches and bare words, each
-// refused with a message that names the argument, what was given and what is allowed. No Qt here.
+// The arguments of a subcommand: "--name value" or "--name=value" options, "--flag" switches and bare
+// words ("--" ends the options), each refused with a message that names the argument, what was given
+// and what is allowed. No Qt here.
 #pragma once
 
 #include <map>
@@ -39,5 +40,8 @@ class Arguments {
 // Writes the refusal "omenary-cli COMMAND: OPTION 'GIVEN' refused; allowed: ALLOWED" and returns 2.
 int Refuse(std::ostream& err, std::string_view command, std::string_view option, std::string_view given,
            std::string_view allowed);
+// Writes "omenary-cli COMMAND: missing OPTION; allowed: USAGE" and returns 2.
+int RefuseMissing(std::ostream& err, std::string_view command, std::string_view option,
+                  std::string_view usage);
 
 }  // namespace omenary::cli

@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view kCommand = "calendar";
 constexpr OptionSpec kOptions[] = {{"--from"}, {"--to"}, {"--out"}, {"--split"}};
+constexpr std::string_view kUsage = "calendar --from BE --to BE --out DIR [--split YEARS]";
 
 std::optional<int> WholeNumberIn(const std::string& text, long long low, long long high) {
     const auto value = ParseDigits(text);
@@ -37,12 +38,7 @@ int RunCalendarCommand(const std::vector<std::string>& args, std::ostream& out, 
     const std::string years = "a BE year " + std::to_string(calendar::kGeneratorFirstYear) + " ... " +
                               std::to_string(calendar::kGeneratorLastYear);
     for (const char* required : {"--from", "--to", "--out"})
-        if (!parsed->Has(required)) {
-            err << "omenary-cli calendar: " << required
-                << " is missing; usage: calendar --from BE --to BE --out DIR "
-                << "[--split YEARS]\n";
-            return kExitRefused;
-        }
+        if (!parsed->Has(required)) return RefuseMissing(err, kCommand, required, kUsage);
     const auto from =
         WholeNumberIn(parsed->Value("--from"), calendar::kGeneratorFirstYear, calendar::kGeneratorLastYear);
     if (!from) return Refuse(err, "--from", parsed->Value("--from"), years);

@@ -148,7 +148,7 @@ std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const s
     }
     for (const std::string_view option : required) {
         if (!parsed->Has(option)) {
-            Refuse(err, command, option, "", "a value; usage: " + std::string(usage));
+            RefuseMissing(err, command, option, usage);
             return std::nullopt;
         }
     }

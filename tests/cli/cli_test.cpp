@@ -9,6 +9,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -38,6 +39,63 @@ TEST(Cli, NoArgumentsOrAnUnknownSubcommandIsRefused) {
     EXPECT_EQ(unknown.status, kExitRefused);
     EXPECT_NE(unknown.err.find("horoscope"), std::string::npos);
     EXPECT_TRUE(unknown.out.empty());
+}
+
+// Every help, the whole program's and each subcommand's, keeps to 80 columns; a subcommand's names
+// its options, says what each value form means and shows an example.
+TEST(Cli, EverySubcommandExplainsItselfWithinEightyColumns) {
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {        {"general", "--help"},{"  --back DEG ", "  --print [PRINTER] ", "\n  DEG ", "\n  N ", "\n  BE "}                                       },
+        {           {"marriage", "-h"},                {"  --bride-mother N|none ", "  --list FILE ", "\n  DATE "}},
+        {           {"coin", "--help"},
+         {"  --center ", "\n  S ", "\n  B ", "\n  BE-MM-DD ", "Example:\n  omenary-cli coin "}                    },
+        {       {"calendar", "--help"},    {"  --split YEARS ", "\n  YEARS ", "Example:\n  omenary-cli calendar "}},
+        {{"page", "general", "--help"},              {"  general|marriage|coin ", "Example:\n  omenary-cli page "}},
+        {                   {"--help"},                {"[--print [PRINTER]]", "--list FILE", "SUBCOMMAND --help"}},
+    };
+    for (const auto& [args, named] : cases) {
+        const Outcome help = RunInProcess(args);
+        EXPECT_EQ(help.status, kExitOk) << args.front();
+        EXPECT_EQ(help.err, "") << args.front();
+        EXPECT_TRUE(help.out.starts_with("Usage:\n  omenary-cli ")) << help.out;
+        for (const std::string& text : named)
+            EXPECT_NE(help.out.find(text), std::string::npos) << args.front() << ": " << text;
+        std::istringstream lines(help.out);
+        for (std::string line; std::getline(lines, line);)
+            EXPECT_LE(line.size(), 80U) << args.front() << ": " << line;
+    }
+}
+
+// "--option=value" is "--option value", "--" ends the options, and every refusal is one line in one
+// form; a required option left out is named as missing.
+TEST(CliProgram, OptionsTakeEqualsValuesAndEndAtDoubleDash) {
+    const std::string data = OMENARY_DATA_DIR, pdf = ::testing::TempDir() + "omenary-double-dash.pdf";
+    const auto spaced =
+        omenary::testing::RunCliProcess("general --back 140 --person1 1 --year 2548 --data " + data);
+    const auto joined =
+        omenary::testing::RunCliProcess("general --back=140 --person1=1 --year 2548 --data=" + data);
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    EXPECT_EQ(joined.out, spaced.out);
+    const auto page =
+        omenary::testing::RunCliProcess("page --data=" + data + " --pdf=" + pdf + " -- general");
+    EXPECT_EQ(page.status, 0) << page.err;
+    EXPECT_TRUE(std::filesystem::remove(pdf));
+
+    const std::pair<std::string, std::string> refusals[] = {
+        {                            "general --person1 1 --year 2548","omenary-cli general: missing --back; allowed: general --"                                                                       },
+        {                             "calendar --from 2550 --to 2550",                 "omenary-cli calendar: missing --out; allowed: calendar --"},
+        {"coin --stem 3 --branch 7 --start=2547-01-05 --landscape=yes",
+         "omenary-cli coin: --landscape 'yes' refused"                                                                                             },
+        {                          "page --pdf x.pdf -- general --png",                     "omenary-cli page: argument '--png' refused; allowed: "},
+        {                                            "--version extra", "omenary-cli: argument 'extra' refused; allowed: nothing after --version\n"},
+    };
+    for (const auto& [args, message] : refusals) {
+        const auto refused = omenary::testing::RunCliProcess(args);
+        EXPECT_EQ(refused.status, kExitRefused) << args;
+        EXPECT_TRUE(refused.err.starts_with(message)) << args << ": " << refused.err;
+        EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
+        EXPECT_EQ(refused.out, "") << args;
+    }
 }
 
 // Bare subcommands lack their required arguments (or are not built yet): refused either way, with

@@ -186,7 +186,7 @@ TEST_F(PageListCommand, EachLineIsItsSingleRunAndBadLinesAreNamed) {
         EXPECT_EQ(bad.status, 2) << c.command[0];
         EXPECT_TRUE(bad.out.empty());
         const auto first = std::count(c.lines.begin(), c.lines.end(), '\n') + 1;
-        const std::string lines[] = {"line " + std::to_string(first) + ": --",
+        const std::string lines[] = {"line " + std::to_string(first) + ": missing --",
                                      "line " + std::to_string(first + 1) + ": 'pdf' belongs",
                                      "line " + std::to_string(first + 2) + ": not a JSON object"};
         for (const std::string& line : lines)
