@@ -92,8 +92,10 @@ status=$?
 set -e
 # Still running when the time was up: the window started and was waiting for the user.
 [ "$status" = 124 ] || { echo "omenary ended with status $status" >&2; exit 1; }
-grep -q '^Run=True' "$work/home/.config/MorvitOmenary.ini"
-echo "the window started and recorded Run=True in its settings"
+# The window closes on the time-out's SIGTERM as on its close box: Run=False, its working folder kept.
+grep -q '^Run=False' "$work/home/.config/MorvitOmenary.ini"
+grep -q '^Current=/usr/share/omenary$' "$work/home/.config/MorvitOmenary.ini"
+echo "the window started in /usr/share/omenary and, told to end, closed recording Run=False"
 rm -rf "$work"
 echo "== remove"
 [ "$keep" = yes ] && { echo "kept installed: $(basename "$deb")"; exit 0; }
