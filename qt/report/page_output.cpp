@@ -74,6 +74,11 @@ PrintOutcome SaveAsPdf(const std::function<bool(const QString& file)>& write, pl
     return PrintOutcome::SavedAsPdf;
 }
 
+// The command line's words for a queue that would not take the page.
+std::string QueueRefusal(const QString& printerName, const std::string& reason) {
+    return "the queue of the printer '" + ToStdString(printerName) + "' refused the page (" + reason + ")";
+}
+
 // Why a print did not reach the paper: the queue refused it, or the printer failed.
 struct PrintFailure {
     bool queueRefused = false;
@@ -277,8 +282,7 @@ std::unique_ptr<QueueJob> QueueJob::Open(const std::string& printerName, const Q
         return nullptr;
     }
     if (auto refused = QueueRefusesJobs(target.printerName())) {
-        failure = "the queue of the printer '" + ToStdString(target.printerName()) + "' refused the page (" +
-                  *refused + ")";
+        failure = QueueRefusal(target.printerName(), *refused);
         return nullptr;
     }
     return std::unique_ptr<QueueJob>(new QueueJob(target, documentName));
@@ -297,11 +301,9 @@ bool QueueJob::Add(const report::Page& page) {
 }
 
 std::string QueueJob::Finish() {
-    const std::string named = "the printer '" + ToStdString(printer_->printerName()) + "'";
     if (!pages_.End() || printer_->printerState() == QPrinter::Error)
-        return "the job sent to " + named + " failed";
-    if (auto refused = QueueRefusedTheJob())
-        return "the queue of " + named + " refused the page (" + *refused + ")";
+        return "the job sent to the printer '" + ToStdString(printer_->printerName()) + "' failed";
+    if (auto refused = QueueRefusedTheJob()) return QueueRefusal(printer_->printerName(), *refused);
     return {};
 }
 
