@@ -1,7 +1,5 @@
 #include "qt/report/pdf_text_layer.h"
 
-#include <QPaintEngine>
-#include <QTextItem>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,74 +7,6 @@
 #include "qt/report/pdf_file.h"
 
 namespace omenary::qt {
-
-class TextItemRecorder::Engine final : public QPaintEngine {
-  public:
-    Engine() : QPaintEngine(AllFeatures) {}
-    bool begin(QPaintDevice* /*device*/) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState& /*state*/) override {}
-    Type type() const override { return User; }
-    void drawTextItem(const QPointF& /*at*/, const QTextItem& item) override {
-        texts.push_back(
-            {item.text(), painter() != nullptr && painter()->pen().color().rgba() == kUnseenTextColour});
-    }
-    // Everything else is no text: nothing to draw, nothing to convert.
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
-    void drawTiledPixmap(const QRectF&, const QPixmap&, const QPointF&) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-    void drawRects(const QRectF*, int) override {}
-    void drawRects(const QRect*, int) override {}
-    void drawLines(const QLineF*, int) override {}
-    void drawLines(const QLine*, int) override {}
-    void drawEllipse(const QRectF&) override {}
-    void drawEllipse(const QRect&) override {}
-    void drawPoints(const QPointF*, int) override {}
-    void drawPoints(const QPoint*, int) override {}
-
-    std::vector<TextItem> texts;
-};
-
-TextItemRecorder::TextItemRecorder() : engine_(std::make_unique<Engine>()) {}
-TextItemRecorder::~TextItemRecorder() = default;
-
-QPaintEngine* TextItemRecorder::paintEngine() const {
-    return engine_.get();
-}
-
-const std::vector<TextItem>& TextItemRecorder::Texts() const {
-    return engine_->texts;
-}
-
-int TextItemRecorder::metric(PaintDeviceMetric metric) const {
-    // An A4 sheet at 96 dots per inch; the items do not depend on it.
-    switch (metric) {
-        case PdmWidth:
-            return 794;
-        case PdmHeight:
-            return 1123;
-        case PdmWidthMM:
-            return 210;
-        case PdmHeightMM:
-            return 297;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        case PdmNumColors:
-            return 1 << 24;
-        case PdmDepth:
-            return 32;
-        default:
-            return 1;
-    }
-}
 
 namespace {
 

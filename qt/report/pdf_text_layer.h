@@ -7,9 +7,7 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QPaintDevice>
 #include <QString>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,26 +19,6 @@ inline constexpr QRgb kUnseenTextColour = 0xFF010203;
 struct TextItem {
     QString text;
     bool unseen = false;  // drawn in kUnseenTextColour
-};
-
-// A paint device that draws nothing and keeps the characters of every text item a painter hands
-// it, in order: the same items, cut the same way, that a painter hands the PDF writer.
-class TextItemRecorder final : public QPaintDevice {
-  public:
-    TextItemRecorder();
-    ~TextItemRecorder() override;
-    TextItemRecorder(const TextItemRecorder&) = delete;
-    TextItemRecorder& operator=(const TextItemRecorder&) = delete;
-
-    QPaintEngine* paintEngine() const override;
-    const std::vector<TextItem>& Texts() const;
-
-  protected:
-    int metric(PaintDeviceMetric metric) const override;
-
-  private:
-    class Engine;
-    std::unique_ptr<Engine> engine_;
 };
 
 // The PDF with the k-th text object of its page marked as reading the k-th text, and made invisible

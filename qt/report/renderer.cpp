@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -61,7 +63,7 @@ class CaptionLine {
         const FontSubstitution* substitution = SubstitutionFor(font.face);
         outlined_ = substitution != nullptr && substitution->outlined;
         if (substitution == nullptr || substitution->blankEm <= 0 || !text.contains(QLatin1Char(' '))) {
-            if (!text.isEmpty()) words_.push_back({text, 0, font_});
+            if (!text.isEmpty()) Add(text, 0, font_);
             return;
         }
         const double designed = substitution->blankEm * font.points * kPixelsPerPoint * kTextMagnification;
@@ -77,20 +79,20 @@ class CaptionLine {
             qsizetype end = i;
             while (end < text.size() && (text[end] == QLatin1Char(' ')) == blanks)
                 ++end;
-            Word word{text.mid(i, end - i), x, font_};
+            const QString part = text.mid(i, end - i);
+            QFont face = font_;
             if (blanks) {
-                width_ += narrowing * static_cast<double>(end - i);
-                x += (own + narrowing) * static_cast<double>(end - i);
                 // Blanks are drawn only where they show: under a rule.
                 if (font_.underline()) {
-                    word.font.setLetterSpacing(QFont::AbsoluteSpacing, narrowing);
-                    words_.push_back(word);
+                    face.setLetterSpacing(QFont::AbsoluteSpacing, narrowing);
+                    Add(part, x, face);
                 }
+                width_ += narrowing * static_cast<double>(end - i);
+                x += (own + narrowing) * static_cast<double>(end - i);
             } else {
-                if (thai && std::all_of(word.text.begin(), word.text.end(), IsNeutral))
-                    word.font.setKerning(false);
-                x += QFontMetricsF(word.font).horizontalAdvance(word.text);
-                words_.push_back(word);
+                if (thai && std::all_of(part.begin(), part.end(), IsNeutral)) face.setKerning(false);
+                Add(part, x, face);
+                x += QFontMetricsF(face).horizontalAdvance(part);
             }
             i = end;
         }
@@ -104,22 +106,29 @@ class CaptionLine {
         const bool outline = outlined_ && ownPdf;
         for (const Word& word : words_) {
             const QPointF at = topLeft + QPointF(word.x, ascent_);
-            if (outline) {
-                QPainterPath path;
-                path.addText(at, word.font, word.text);
-                painter.fillPath(path, painter.pen().color());
-                // The text, for copying and searching, in a face the file holds anyway.
-                QFont text = word.font;
-                text.setFamily(QString::fromLatin1(kPageTextFace));
-                painter.save();
-                painter.setPen(QColor::fromRgba(kUnseenTextColour));
-                painter.setFont(text);
-                painter.drawText(at, word.text);
-                painter.restore();
+            if (!outline) {
+                DrawWord(painter, at, word.text, word.font, word.runs);
                 continue;
             }
-            painter.setFont(word.font);
-            painter.drawText(at, word.text);
+            QPainterPath path;
+            path.addText(at, word.font, word.text);
+            painter.fillPath(path, painter.pen().color());
+            painter.save();
+            painter.setPen(QColor::fromRgba(kUnseenTextColour));
+            DrawWord(painter, at, word.text, word.unseenFont, word.unseenRuns);
+            painter.restore();
+        }
+    }
+
+    // What each text item Draw hands the device reads, in order: one item for each glyph run, the
+    // word's text on its first.
+    void AppendTexts(bool ownPdf, std::vector<TextItem>& texts) const {
+        const bool outline = outlined_ && ownPdf;
+        for (const Word& word : words_) {
+            const qsizetype runs = (outline ? word.unseenRuns : word.runs).size();
+            texts.push_back({word.text, outline});
+            for (qsizetype i = 1; i < runs; ++i)
+                texts.push_back({QString(), outline});
         }
     }
 
@@ -128,7 +137,51 @@ class CaptionLine {
         QString text;
         double x = 0;
         QFont font;
+        // Shaped once for every page that shows the word: Qt would shape it again at each drawing.
+        QList<QGlyphRun> runs;
+        // The copy in the pages' own face that outlined words carry for copying and searching.
+        QFont unseenFont;
+        QList<QGlyphRun> unseenRuns;
     };
+
+    void Add(const QString& text, double x, const QFont& font) {
+        Word word{text, x, font, Shaped(text, font), {}, {}};
+        if (outlined_) {
+            word.unseenFont = font;
+            word.unseenFont.setFamily(QString::fromLatin1(kPageTextFace));
+            word.unseenRuns = Shaped(text, word.unseenFont);
+        }
+        words_.push_back(std::move(word));
+    }
+
+    // The text as drawText shapes it, baseline at 0. Nothing for underlined text, whose rule Qt draws
+    // a little differently for glyph runs: that text is drawn, and shaped, as text every time.
+    static QList<QGlyphRun> Shaped(const QString& text, const QFont& font) {
+        if (font.underline()) return {};
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& at : positions)
+                at.ry() -= line.ascent();
+            run.setPositions(positions);
+        }
+        return runs;
+    }
+
+    static void DrawWord(QPainter& painter, QPointF at, const QString& text, const QFont& font,
+                         const QList<QGlyphRun>& runs) {
+        if (runs.isEmpty()) {
+            painter.setFont(font);
+            painter.drawText(at, text);
+        }
+        for (const QGlyphRun& run : runs)
+            painter.drawGlyphRun(at, run);
+    }
+
     QFont font_;
     bool outlined_ = false;
     double ascent_ = 0;
@@ -366,20 +419,15 @@ QImage RenderImage(const report::Page& page, int dpi) {
     return image;
 }
 
-namespace {
-
-// The page's captions drawn once more, in the same order, for the text of each item the writer made
-// a text object of.
 std::vector<TextItem> TextItems(const report::Page& page, bool ownPdf) {
-    TextItemRecorder recorder;
-    if (QPainter items; items.begin(&recorder)) {
-        const QtTextMetrics metrics;
-        for (const report::Element& element : page.Elements())
-            if (const auto* text = std::get_if<report::Text>(&element.content))
-                DrawText(*text, page.FinalBox(element, metrics), items, ownPdf);
-    }
-    return recorder.Texts();
+    std::vector<TextItem> texts;
+    for (const report::Element& element : page.Elements())
+        if (const auto* text = std::get_if<report::Text>(&element.content); text && !text->caption.empty())
+            LaidOut(text->font, text->caption).AppendTexts(ownPdf, texts);
+    return texts;
 }
+
+namespace {
 
 std::optional<QByteArray> OwnPdfBytes(const report::Page& page) {
     PdfPictures pictures;

@@ -9,8 +9,10 @@
 #include <QString>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "core/report/page.h"
+#include "qt/report/pdf_text_layer.h"
 
 class QPagedPaintDevice;
 
@@ -62,6 +64,10 @@ class PageSequence {
     QHash<QByteArray, QImage> decoded_;  // by the picture path's bytes
     bool begun_ = false;
 };
+
+// What each text object of the page's PDF reads, in order, as the PDF writer is handed them: as the
+// program's own PDF draws the page, or as any other paged device does.
+std::vector<TextItem> TextItems(const report::Page& page, bool ownPdf);
 
 // The whole sheet at the given resolution, white, with the band inside the margins.
 QImage RenderImage(const report::Page& page, int dpi);
