@@ -5,7 +5,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "core/coin/giver_list.h"
 #include "core/common/text_lines.h"
 #include "qt/platform/qt_text.h"
+#include "qt/report/pdf_pages.h"
 #include "qt/report/renderer.h"
 
 namespace omenary::cli {
@@ -68,9 +68,7 @@ class PageOutputs {
         if (options_.pdf) {
             pdfFile_ = std::make_unique<QSaveFile>(qt::ToQString(options_.pdf->string()));
             if (!pdfFile_->open(QIODevice::WriteOnly)) return Fail(err, *options_.pdf, "cannot be written");
-            pdfWriter_ = std::make_unique<QPdfWriter>(pdfFile_.get());
-            pdfWriter_->setCreator(QStringLiteral("MORVIT - Omenary"));
-            pdfPages_ = std::make_unique<qt::PageSequence>(*pdfWriter_);
+            pdfPages_ = std::make_unique<qt::PdfPages>(*pdfFile_);
         }
         if (options_.png) {
             std::error_code error;
@@ -149,8 +147,7 @@ class PageOutputs {
     const RunOptions& options_;
     std::size_t count_;
     std::unique_ptr<QSaveFile> pdfFile_;
-    std::unique_ptr<QPdfWriter> pdfWriter_;
-    std::unique_ptr<qt::PageSequence> pdfPages_;
+    std::unique_ptr<qt::PdfPages> pdfPages_;
     std::unique_ptr<PrintJob> printJob_;
     std::vector<fs::path> pngs_;
     bool madePngFolder_ = false;

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -23,6 +22,7 @@
 #include <optional>
 
 #include "qt/platform/qt_text.h"
+#include "qt/report/pdf_pages.h"
 #include "qt/report/print_queue.h"
 #include "qt/report/renderer.h"
 
@@ -148,9 +148,10 @@ bool SetupPrinter(QWidget* parent) {
 
 namespace {
 
-// The pages drawn one after another on the device, with a progress window that can be cancelled
-// for long runs; false when the device failed or the user cancelled.
-bool DrawPages(const std::vector<report::Page>& pages, QPagedPaintDevice& device, QWidget* parent,
+// The pages drawn one after another by `pages` (a PageSequence, PdfPages), with a progress window
+// that can be cancelled for long runs; false when the device failed or the user cancelled.
+template <typename Pages>
+bool DrawPages(const std::vector<report::Page>& pages, Pages& sequence, QWidget* parent,
                const QString& documentName) {
     constexpr std::size_t kPagesWithoutProgress = 50;
     std::unique_ptr<QProgressDialog> progress;
@@ -162,7 +163,6 @@ bool DrawPages(const std::vector<report::Page>& pages, QPagedPaintDevice& device
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
     }
-    PageSequence sequence(device);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (progress) {
             progress->setValue(static_cast<int>(i));
@@ -220,8 +220,10 @@ void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget
 
 void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title) {
     if (pages.empty()) return;
-    ShowPreview(pages.front(), parent, title,
-                [&pages, parent, &title](QPrinter* target) { DrawPages(pages, *target, parent, title); });
+    ShowPreview(pages.front(), parent, title, [&pages, parent, &title](QPrinter* target) {
+        PageSequence sequence(*target);
+        DrawPages(pages, sequence, parent, title);
+    });
 }
 
 PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
@@ -232,13 +234,14 @@ PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messag
         const auto write = [&](const QString& file) {
             QSaveFile out(file);
             if (!out.open(QIODevice::WriteOnly)) return false;
-            QPdfWriter writer(&out);
-            return DrawPages(pages, writer, parent, documentName) && out.commit();
+            PdfPages pdf(out);
+            return DrawPages(pages, pdf, parent, documentName) && out.commit();
         };
         return SaveAsPdf(write, messages, documentName, pdfFolder);
     }
     printer.setDocName(documentName);
-    if (!DrawPages(pages, printer, parent, documentName)) {
+    PageSequence sequence(printer);
+    if (!DrawPages(pages, sequence, parent, documentName)) {
         printer.abort();
         messages.Show(
             platform::MessageIcon::Error,

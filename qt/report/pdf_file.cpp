@@ -27,22 +27,28 @@ std::optional<qint64> Reference(const QByteArray& pdf, qsizetype from, const QBy
 }
 
 std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf) {
+    return ReadCrossReference(pdf, 0);
+}
+
+std::optional<CrossReference> ReadCrossReference(const QByteArray& tail, qsizetype base) {
     CrossReference xref;
-    const qsizetype start = pdf.lastIndexOf("startxref\n");
+    const qsizetype start = tail.lastIndexOf("startxref\n");
     if (start < 0) return std::nullopt;
-    xref.startValue = start + 10;
-    const auto table = NumberAt(pdf, xref.startValue);
-    if (!table || !At(pdf, static_cast<qsizetype>(table->first), "xref\n0 ")) return std::nullopt;
-    xref.tableAt = static_cast<qsizetype>(table->first);
-    const auto count = NumberAt(pdf, xref.tableAt + 7);
-    if (!count || count->first > 1000000 || !At(pdf, count->second, "\n")) return std::nullopt;
-    xref.entriesAt = count->second + 1;
-    if (xref.entriesAt + count->first * 20 > pdf.size()) return std::nullopt;
+    const auto table = NumberAt(tail, start + 10);
+    const qsizetype local = table ? static_cast<qsizetype>(table->first) - base : -1;
+    if (!table || !At(tail, local, "xref\n0 ")) return std::nullopt;
+    xref.startValue = base + start + 10;
+    xref.tableAt = base + local;
+    const auto count = NumberAt(tail, local + 7);
+    if (!count || count->first > 1000000 || !At(tail, count->second, "\n")) return std::nullopt;
+    const qsizetype entries = count->second + 1;
+    xref.entriesAt = base + entries;
+    if (entries + count->first * 20 > tail.size()) return std::nullopt;
     for (qint64 i = 0; i < count->first; ++i) {
-        const qsizetype entry = xref.entriesAt + static_cast<qsizetype>(i) * 20;
-        const auto offset = NumberAt(pdf, entry);
+        const qsizetype entry = entries + static_cast<qsizetype>(i) * 20;
+        const auto offset = NumberAt(tail, entry);
         if (!offset || offset->second != entry + 10) return std::nullopt;
-        xref.offsets.push_back(pdf[entry + 17] == 'n' ? offset->first : -1);
+        xref.offsets.push_back(tail[entry + 17] == 'n' ? offset->first : -1);
     }
     return xref;
 }

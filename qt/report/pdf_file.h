@@ -28,6 +28,8 @@ struct CrossReference {
 };
 
 std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf);
+// The same, read from the file's last bytes: those from `base` on, at least the table and trailer.
+std::optional<CrossReference> ReadCrossReference(const QByteArray& tail, qsizetype base);
 
 // The object's body: where "N 0 obj\n" ends, or nothing when the table points elsewhere.
 std::optional<qsizetype> ObjectBody(const QByteArray& pdf, const CrossReference& xref, qint64 object);

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
+#include <QIODevice>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -25,6 +27,27 @@ struct TextItem {
 // when that text is unseen. Nothing for a file whose page does not hold exactly one text object per
 // text, or that is not laid out as Qt writes it.
 std::optional<QByteArray> WithActualText(const QByteArray& pdf, const std::vector<TextItem>& texts);
+
+// The texts of a document's pages, in page order; a text that many pages show is kept once, so a
+// long list takes little room.
+class DocumentTexts {
+  public:
+    void AddPage(const std::vector<TextItem>& texts);
+    std::size_t PageCount() const { return pages_.size(); }
+    std::vector<TextItem> Page(std::size_t page) const;
+
+  private:
+    QHash<QString, quint32> index_;
+    std::vector<QString> texts_;
+    std::vector<std::vector<quint32>> pages_;  // twice the text's index, plus one when unseen
+};
+
+// Copies a PDF of any number of pages as Qt's writer lays it out from `in` to `out`, one object at a
+// time: the text objects of each page marked with its texts as WithActualText marks a single page's,
+// and the character maps mended as MendCharacterMaps mends them. A page whose text objects do not
+// match its texts is copied as it is, and so is a whole file that is not laid out so. False when `in`
+// could not be read or `out` written.
+bool CopyWithTextLayer(QIODevice& in, QIODevice& out, const DocumentTexts& texts);
 
 // Rewrites the character maps (ToUnicode) of the PDF's fonts in place, for viewers that read the
 // glyphs: shifted Thai glyphs read as their marks and the blank glyph as a blank.

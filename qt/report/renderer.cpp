@@ -355,7 +355,7 @@ QByteArray DrawnPdf(const report::Page& page, const OwnPdf* ownPdf) {
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     QPdfWriter writer(&out);
-    writer.setCreator(QStringLiteral("MORVIT - Omenary"));
+    writer.setCreator(QString::fromLatin1(kPdfCreator));
     SetUpPagedDevice(page, writer);
     QPainter painter;
     if (!painter.begin(&writer)) return {};

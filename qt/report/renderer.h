@@ -27,6 +27,9 @@ inline constexpr double kTextMagnification = 16;
 // units, independent of the device.
 QFont PageFont(const report::Font& font);
 
+// The program's name in the PDFs it writes.
+inline constexpr const char* kPdfCreator = "MORVIT - Omenary";
+
 // Measures captions exactly as DrawBand draws them.
 class QtTextMetrics final : public report::TextMetrics {
   public:

@@ -6,8 +6,10 @@
 
 #include <sys/stat.h>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -21,6 +23,8 @@
 #include "qt/platform/fonts.h"
 #include "qt/platform/picture_files.h"
 #include "qt/report/page_output.h"
+#include "qt/report/pdf_file.h"
+#include "qt/report/pdf_pages.h"
 #include "qt/report/pdf_text_layer.h"
 
 namespace omenary::qt {
@@ -308,53 +312,6 @@ bool CrossReferenceHolds(const QByteArray& pdf) {
     return count > 1;
 }
 
-// Copying or searching in a viewer gives the text as it reads on the page: every caption of each
-// page is found whole in its PDF (sara am in one piece, marks with their consonants, no private-use
-// characters, blanks as blanks).
-TEST_F(Rendering, EveryCaptionOfEachPageIsFoundInItsPdfText) {
-    const struct {
-        const char* name;
-        report::Page (*build)();
-    } pages[] = {
-        { "general",   general::GeneralPage},
-        {"marriage", marriage::MarriagePage},
-        {    "coin",     coin::EnvelopePage},
-    };
-    const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const auto& [name, build] : pages) {
-        report::Page page = build();
-        page.LoadDesignPictures(QtPictureFiles(fs::path(OMENARY_DATA_DIR)));
-        const QByteArray pdf = PdfBytes(page);
-        EXPECT_TRUE(CrossReferenceHolds(pdf)) << name;
-        Write(root_ / "page.pdf", pdf.toStdString());
-        const QString read = QString::fromStdString(PdfText(root_ / "page.pdf")).replace(blanks, " ");
-        ASSERT_FALSE(read.isEmpty()) << name;
-        EXPECT_FALSE(read.contains(QRegularExpression(QStringLiteral("[\\x{F700}-\\x{F71F}\\t]")))) << name;
-        int captions = 0;
-        for (const report::Element& element : page.Elements()) {
-            const auto* text = std::get_if<report::Text>(&element.content);
-            const QString caption =
-                text ? QString::fromStdString(text->caption).replace(blanks, " ").trimmed() : "";
-            if (caption.isEmpty()) continue;
-            ++captions;
-            EXPECT_TRUE(read.contains(caption))
-                << name << " " << element.name << " " << caption.toStdString();
-        }
-        EXPECT_GT(captions, 20) << name;
-    }
-}
-
-// A file the text layer cannot read, or whose text objects do not match the texts, stays as it was.
-TEST_F(Rendering, TheTextLayerIsNotAddedToAFileItCannotMatch) {
-    const QByteArray pdf = PdfBytes(FilledPage());
-    std::vector<TextItem> fewer = TextItems(FilledPage(), true);
-    ASSERT_GT(fewer.size(), 50);
-    fewer.pop_back();
-    for (const QByteArray& input : {QByteArray("%PDF-1.4 not really"), pdf.left(pdf.size() / 2), pdf})
-        EXPECT_FALSE(WithActualText(input, fewer));
-    EXPECT_FALSE(WithActualText(pdf, {}));
-}
-
 std::string RunOutput(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r"); pipe != nullptr) {
@@ -364,6 +321,132 @@ std::string RunOutput(const std::string& command) {
         pclose(pipe);
     }
     return out;
+}
+
+// The text of one page of the PDF.
+std::string PdfPageText(const std::filesystem::path& pdf, int page) {
+    const std::string number = std::to_string(page);
+    return RunOutput("pdftotext -raw -f " + number + " -l " + number + " " + pdf.string() + " -");
+}
+
+std::vector<report::Page> TheThreePages() {
+    std::vector<report::Page> pages = {general::GeneralPage(), marriage::MarriagePage(),
+                                       coin::EnvelopePage()};
+    for (report::Page& page : pages)
+        page.LoadDesignPictures(QtPictureFiles(fs::path(OMENARY_DATA_DIR)));
+    return pages;
+}
+
+// The three pages, one after another into one PDF as a list is written.
+QByteArray ListPdf(const std::vector<report::Page>& pages) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    PdfPages pdf(out);
+    for (const report::Page& page : pages)
+        if (!pdf.Draw(page)) return {};
+    return pdf.End() ? bytes : QByteArray();
+}
+
+// Copying or searching in a viewer gives the text as it reads on the page: every caption of each
+// page is found whole in its PDF (sara am in one piece, marks with their consonants, no private-use
+// characters, blanks as blanks), alone and as a page of a list.
+TEST_F(Rendering, EveryCaptionOfEachPageIsFoundInItsPdfText) {
+    const std::vector<report::Page> pages = TheThreePages();
+    const QByteArray list = ListPdf(pages);
+    EXPECT_TRUE(CrossReferenceHolds(list));
+    Write(root_ / "list.pdf", list.toStdString());
+    const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const bool inList : {false, true}) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const report::Page& page = pages[i];
+            const std::string name = std::to_string(i + 1) + (inList ? " in the list" : " alone");
+            if (!inList) {
+                const QByteArray pdf = PdfBytes(page);
+                EXPECT_TRUE(CrossReferenceHolds(pdf)) << name;
+                Write(root_ / "page.pdf", pdf.toStdString());
+            }
+            const QString read =
+                QString::fromStdString(inList ? PdfPageText(root_ / "list.pdf", static_cast<int>(i) + 1)
+                                              : PdfText(root_ / "page.pdf"))
+                    .replace(blanks, " ");
+            ASSERT_FALSE(read.isEmpty()) << name;
+            EXPECT_FALSE(read.contains(QRegularExpression(QStringLiteral("[\\x{F700}-\\x{F71F}\\t]"))))
+                << name;
+            int captions = 0;
+            for (const report::Element& element : page.Elements()) {
+                const auto* text = std::get_if<report::Text>(&element.content);
+                const QString caption =
+                    text ? QString::fromStdString(text->caption).replace(blanks, " ").trimmed() : "";
+                if (caption.isEmpty()) continue;
+                ++captions;
+                EXPECT_TRUE(read.contains(caption))
+                    << name << " " << element.name << " " << caption.toStdString();
+            }
+            EXPECT_GT(captions, 20) << name;
+        }
+    }
+}
+
+// How many text objects the streams of the file mark with what they read.
+std::size_t MarkedTexts(const QByteArray& pdf) {
+    std::size_t marked = 0;
+    const auto xref = pdf::ReadCrossReference(pdf);
+    for (qint64 object = 1; xref && object < static_cast<qint64>(xref->offsets.size()); ++object)
+        // The stream of this very object, not of one after it.
+        if (const auto stream = pdf::DeflatedStream(pdf, *xref, object);
+            stream &&
+            !pdf.mid(stream->dictionaryAt, stream->dataAt - stream->dictionaryAt).contains("endobj"))
+            marked += static_cast<std::size_t>(
+                pdf::Inflate(pdf.mid(stream->dataAt, stream->dataLength)).count("/ActualText"));
+    return marked;
+}
+
+// A file the text layer cannot read, or whose text objects do not match the texts, stays as it was;
+// in a list, only the page that does not match.
+TEST_F(Rendering, TheTextLayerIsNotAddedToAFileItCannotMatch) {
+    const QByteArray pdf = PdfBytes(FilledPage());
+    std::vector<TextItem> fewer = TextItems(FilledPage(), true);
+    ASSERT_GT(fewer.size(), 50);
+    fewer.pop_back();
+    for (const QByteArray& input : {QByteArray("%PDF-1.4 not really"), pdf.left(pdf.size() / 2), pdf})
+        EXPECT_FALSE(WithActualText(input, fewer));
+    EXPECT_FALSE(WithActualText(pdf, {}));
+
+    const std::vector<report::Page> pages = TheThreePages();
+    QByteArray drawn;
+    {
+        QBuffer out(&drawn);
+        out.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&out);
+        PageSequence sequence(writer);
+        for (const report::Page& page : pages)
+            ASSERT_TRUE(sequence.Draw(page));
+        ASSERT_TRUE(sequence.End());
+    }
+    DocumentTexts texts;
+    std::size_t marked = 0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::vector<TextItem> page = TextItems(pages[i], false);
+        if (i == 1) page.pop_back();
+        if (i != 1) marked += page.size();
+        texts.AddPage(page);
+    }
+    for (const QByteArray& input : {QByteArray("%PDF-1.4 not really"), drawn.left(drawn.size() / 2), drawn}) {
+        QBuffer in;
+        in.setData(input);
+        in.open(QIODevice::ReadOnly);
+        QByteArray copied;
+        QBuffer out(&copied);
+        out.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(CopyWithTextLayer(in, out, texts));
+        if (input != drawn) {
+            EXPECT_EQ(copied, input);
+            continue;
+        }
+        EXPECT_TRUE(CrossReferenceHolds(copied));
+        EXPECT_EQ(MarkedTexts(copied), marked);
+    }
 }
 
 // Each picture is stored in the PDF once however often it is drawn, pixel for pixel and where the
