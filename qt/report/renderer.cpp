@@ -13,6 +13,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -194,8 +195,13 @@ class CaptionLine {
 // box, the page, the PDF's text layer, the report), and the window draws the same pages again.
 const CaptionLine& LaidOut(const report::Font& font, std::string_view caption) {
     static std::unordered_map<std::string, std::unique_ptr<const CaptionLine>> laidOut;
-    std::string key = font.face + '\x1f' + std::to_string(font.points) + '\x1f' +
-                      static_cast<char>('0' + font.bold + 2 * font.italic + 4 * font.underline) + '\x1f';
+    // Looked up for every caption of every page: the size goes into the key as its bytes.
+    std::string key(sizeof font.points + 1, '\0');
+    std::memcpy(key.data(), &font.points, sizeof font.points);
+    key.back() = static_cast<char>('0' + font.bold + 2 * font.italic + 4 * font.underline);
+    key.reserve(key.size() + font.face.size() + caption.size() + 1);
+    key += font.face;
+    key += '\x1f';
     key += caption;
     if (const auto found = laidOut.find(key); found != laidOut.end()) return *found->second;
     if (laidOut.size() >= kMaxLaidOutCaptions) laidOut.clear();
@@ -206,7 +212,9 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
     const QRectF area(box.x, box.y, box.width, box.height);
     if (!text.transparent) painter.fillRect(area, Qt::white);
     if (text.caption.empty()) return;
-    painter.save();
+    // Only the scale and the pen change, and the scale is put back: a painter's save and restore
+    // would write the whole drawing state into a PDF again for every caption.
+    const QTransform unscaled = painter.transform();
     painter.scale(1 / kTextMagnification, 1 / kTextMagnification);
     painter.setPen(ColourOf(text.font.colour));
     // Captions are drawn from the top of their box and never clipped by it.
@@ -216,7 +224,7 @@ void DrawText(const report::Text& text, const report::Box& box, QPainter& painte
                          : text.alignment == report::Alignment::Centre ? room / 2
                                                                        : 0;
     line.Draw(painter, area.topLeft() * kTextMagnification + QPointF(shift, 0), ownPdf);
-    painter.restore();
+    painter.setTransform(unscaled);
 }
 
 void DrawPicture(const report::Picture& picture, const report::Box& box, QPainter& painter,
