@@ -56,7 +56,7 @@ std::optional<std::vector<report::Page>> EnvelopeListClick(std::string_view byte
         search.messages.Show(platform::MessageIcon::Error, text);
         return std::nullopt;
     }
-    if (!search.messages.Ask("รายชื่อนี้ได้ซอง " + std::to_string(list.rows.size()) + " ซอง พิมพ์หรือไม่"))
+    if (!search.messages.Confirm("รายชื่อนี้ได้ซอง " + std::to_string(list.rows.size()) + " ซอง พิมพ์หรือไม่"))
         return std::nullopt;
     return ListEnvelopes(tab, list.rows, pictures, search, search.messages, metrics);
 }

@@ -19,6 +19,8 @@ class Messages {
     // A modal box with the question icon and one OK button. True when the user pressed OK, false
     // when he closed the box instead (its close box or Escape): he gave up.
     virtual bool Ask(std::string_view text) = 0;
+    // A question the user may say no to: OK and a cancel button both shown. True for OK.
+    virtual bool Confirm(std::string_view text) = 0;
     virtual void Beep() = 0;
 };
 
@@ -36,6 +38,7 @@ class RecordedMessages final : public Messages {
     void Show(MessageIcon icon, std::string_view text) override;
     // Recorded like a message with the question icon, then answered.
     bool Ask(std::string_view text) override;
+    bool Confirm(std::string_view text) override { return Ask(text); }
     void Beep() override { ++beeps_; }
     void SetAnswer(Answer answer) { answer_ = std::move(answer); }
 

@@ -21,6 +21,7 @@ class OnceMessages final : public platform::Messages {
         if (said_.emplace(text).second) shown_.Show(icon, text);
     }
     bool Ask(std::string_view text) override { return shown_.Ask(text); }
+    bool Confirm(std::string_view text) override { return shown_.Confirm(text); }
     void Beep() override { shown_.Beep(); }
 
   private:

@@ -42,6 +42,15 @@ bool QtMessages::Ask(std::string_view text) {
     return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
+bool QtMessages::Confirm(std::string_view text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), ToQString(text), QMessageBox::Ok,
+                    parent_);
+    QPushButton* cancel = box.addButton(QStringLiteral("ยกเลิก"), QMessageBox::RejectRole);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Ok);
+}
+
 void QtMessages::Beep() {
     QApplication::beep();
 }

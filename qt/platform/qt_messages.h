@@ -15,6 +15,7 @@ class QtMessages final : public platform::Messages {
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Show(platform::MessageIcon icon, std::string_view text) override;
     bool Ask(std::string_view text) override;
+    bool Confirm(std::string_view text) override;
     void Beep() override;
 
   private:

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -575,6 +576,27 @@ TEST_F(MainWindow, TheExtraTabsListButtonPreviewsOneEnvelopePerRowOrShowsTheBadR
     EXPECT_EQ(previewed, -1);
     ASSERT_EQ(messages_.Texts().size(), 2u);
     EXPECT_NE(messages_.Texts().back().find("line 2: stem 1 and branch 2"), std::string::npos);
+}
+
+// The list's question can be answered no: its cancel button is there to see, beside OK.
+TEST_F(MainWindow, AQuestionThatMayBeDeclinedShowsItsCancelButton) {
+    Open();
+    qt::QtMessages boxes;
+    boxes.SetParent(window_.get());
+    for (const bool ok : {false, true}) {
+        QStringList shown;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            for (QAbstractButton* button : box->buttons())
+                if (button->isVisible()) shown << button->text();
+            for (QAbstractButton* button : box->buttons())
+                if ((button == box->button(QMessageBox::Ok)) == ok) button->click();
+        });
+        EXPECT_EQ(boxes.Confirm("พิมพ์หรือไม่"), ok);
+        EXPECT_TRUE(shown.contains(QStringLiteral("ยกเลิก"))) << shown.join(',').toStdString();
+        EXPECT_EQ(shown.size(), 2);
+    }
 }
 
 TEST_F(MainWindow, WindowTitlesAreTheProgramsOwn) {
