@@ -148,7 +148,7 @@ void ExtraTab::PrintEnvelopeList() {
                                                logic_.CoinSearch(view), qt::QtTextMetrics());
     if (!pages) return;
     if (logic_.coin.CheckBoxPagePreview3)
-        qt::PreviewPages(*pages, window, QStringLiteral("Page Preview"));
+        qt::PreviewPages(*pages, logic_.Env().messages, window, QStringLiteral("Page Preview"));
     else
         qt::PrintPages(*pages, logic_.Env().messages, window, QStringLiteral("omenary-envelopes"));
 }

@@ -189,6 +189,23 @@ void ShowPreview(const report::Page& first, QWidget* parent, const QString& titl
     dialog.exec();
 }
 
+// A print to a file chosen in Qt's print dialog, which comes with Qt's PDF engine; the program's own
+// writer writes that file instead.
+bool PrintsToPdfFile(QPrinter& target) {
+    return target.outputFormat() == QPrinter::PdfFormat && target.paintEngine() != nullptr &&
+           target.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+// The pages as one PDF file, with the text layer of a single page's PDF; the file is written whole
+// or not at all.
+bool WritePdfPages(const std::vector<report::Page>& pages, const QString& file, QWidget* parent,
+                   const QString& documentName) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    PdfPages pdf(out);
+    return DrawPages(pages, pdf, parent, documentName) && out.commit();
+}
+
 // One page as a new PDF in the documents folder, by the program's own PDF writer.
 PrintOutcome SavePageAsPdf(const report::Page& page, platform::Messages& messages,
                            const QString& documentName, const std::filesystem::path& pdfFolder) {
@@ -204,12 +221,8 @@ PrintOutcome SavePageAsPdf(const report::Page& page, platform::Messages& message
 void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                  const QString& title) {
     ShowPreview(page, parent, title, [&](QPrinter* target) {
-        // The preview draws through an engine of its own; a print to a file chosen in the dialog
-        // comes with Qt's PDF engine and is written by the program's own writer instead.
-        const bool toFile = target->outputFormat() == QPrinter::PdfFormat &&
-                            target->paintEngine() != nullptr &&
-                            target->paintEngine()->type() == QPaintEngine::Pdf;
-        if (!toFile) {
+        // The preview draws through an engine of its own.
+        if (!PrintsToPdfFile(*target)) {
             QPainter painter(target);
             RenderOnPagedDevice(page, painter);
         } else if (const auto failed = PaintOn(*target, page, title)) {
@@ -218,11 +231,16 @@ void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget
     });
 }
 
-void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title) {
+void PreviewPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                  const QString& title) {
     if (pages.empty()) return;
-    ShowPreview(pages.front(), parent, title, [&pages, parent, &title](QPrinter* target) {
-        PageSequence sequence(*target);
-        DrawPages(pages, sequence, parent, title);
+    ShowPreview(pages.front(), parent, title, [&](QPrinter* target) {
+        if (!PrintsToPdfFile(*target)) {
+            PageSequence sequence(*target);
+            DrawPages(pages, sequence, parent, title);
+        } else if (!WritePdfPages(pages, target->outputFileName(), parent, title)) {
+            ReportFailure(PrintFailure{}, *target, messages);
+        }
     });
 }
 
@@ -230,12 +248,10 @@ PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messag
                         const QString& documentName, const std::filesystem::path& pdfFolder) {
     QPrinter& printer = CurrentPrinter();
     if (pages.empty()) return PrintOutcome::Failed;
-    if (NoPrinter(printer)) {
+    // As for one page: a file chosen in a dialog was the answer to that print, never overwritten.
+    if (NoPrinter(printer) || printer.outputFormat() == QPrinter::PdfFormat) {
         const auto write = [&](const QString& file) {
-            QSaveFile out(file);
-            if (!out.open(QIODevice::WriteOnly)) return false;
-            PdfPages pdf(out);
-            return DrawPages(pages, pdf, parent, documentName) && out.commit();
+            return WritePdfPages(pages, file, parent, documentName);
         };
         return SaveAsPdf(write, messages, documentName, pdfFolder);
     }

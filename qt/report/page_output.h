@@ -28,8 +28,10 @@ bool SetupPrinter(QWidget* parent);
 void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget* parent,
                  const QString& title);
 
-// The pages of a list one after another in the preview window (modal).
-void PreviewPages(const std::vector<report::Page>& pages, QWidget* parent, const QString& title);
+// The pages of a list one after another in the preview window (modal). A print from it to a file
+// that fails gives a message.
+void PreviewPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
+                  const QString& title);
 
 enum class PrintOutcome { Printed, SavedAsPdf, Failed };
 

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "core/general/general_page.h"
+#include "core/marriage/marriage_page.h"
 #include "qt/report/renderer.h"
 
 namespace omenary::qt {
@@ -140,26 +141,38 @@ TEST_F(Printing, PrinterSetupAcceptsWithOkNotPrint) {
 }
 
 // "Print to File (PDF)" chosen in the preview's print dialog gives the program's own PDF, whose Thai
-// text a reader finds; a direct print afterwards is a new file named after the report.
+// text a reader finds; a direct print afterwards is a new file named after the report. The same for
+// a list's pages.
 TEST_F(Printing, APdfChosenInTheDialogIsTheProgramsOwnAndNeverOverwrittenLater) {
-    const report::Page page = general::GeneralPage();
-    const fs::path chosen = root_ / "chosen.pdf";
-    ASSERT_TRUE(WritePdf(page, root_ / "own.pdf", nullptr));
-    platform::RecordedMessages messages;
-    InspectAndCloseTheDialog([&chosen](QDialog* dialog) {
-        CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
-        CurrentPrinter().setOutputFileName(QString::fromStdString(chosen.string()));
-        dialog->findChild<QPrintPreviewWidget*>()
-            ->print();  // the dialog's print, once its print dialog is accepted
-    });
-    PreviewPage(page, messages, nullptr, "Page Preview");
-    EXPECT_EQ(PdfText(chosen), PdfText(root_ / "own.pdf"));
-    const std::string saved = Read(chosen);
-    EXPECT_EQ(PrintPage(page, messages, nullptr, "omenary-general", root_), PrintOutcome::SavedAsPdf);
-    CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
-    EXPECT_EQ(Read(chosen), saved);
-    EXPECT_EQ(QDir(QString::fromStdString(root_.string())).entryList({"omenary-general-*.pdf"}).size(), 1);
-    EXPECT_EQ(messages.Entries().size(), 1u);  // where the new file is
+    const std::vector<report::Page> pages = {general::GeneralPage(), marriage::MarriagePage()};
+    ASSERT_TRUE(WritePdf(pages[0], root_ / "own.pdf", nullptr));
+    for (const bool list : {false, true}) {
+        const fs::path chosen = root_ / (list ? "chosen-list.pdf" : "chosen.pdf");
+        const QString name = list ? "omenary-envelopes" : "omenary-general";
+        platform::RecordedMessages messages;
+        InspectAndCloseTheDialog([&chosen](QDialog* dialog) {
+            CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+            CurrentPrinter().setOutputFileName(QString::fromStdString(chosen.string()));
+            dialog->findChild<QPrintPreviewWidget*>()
+                ->print();  // the dialog's print, once its print dialog is accepted
+        });
+        if (list)
+            PreviewPages(pages, messages, nullptr, "Page Preview");
+        else
+            PreviewPage(pages[0], messages, nullptr, "Page Preview");
+        const std::string firstPage = PdfText(chosen).substr(0, PdfText(chosen).find('\f'));
+        EXPECT_EQ(firstPage, PdfText(root_ / "own.pdf").substr(0, PdfText(root_ / "own.pdf").find('\f')))
+            << list;
+        const std::string saved = Read(chosen);
+        EXPECT_EQ(list ? PrintPages(pages, messages, nullptr, name, root_)
+                       : PrintPage(pages[0], messages, nullptr, name, root_),
+                  PrintOutcome::SavedAsPdf);
+        CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+        EXPECT_EQ(Read(chosen), saved) << list;
+        EXPECT_EQ(QDir(QString::fromStdString(root_.string())).entryList({name + "-*.pdf"}).size(), 1)
+            << list;
+        EXPECT_EQ(messages.Entries().size(), 1u) << list;  // where the new file is
+    }
 }
 
 // A queue that refuses jobs (cupsreject): the window's print and the command line's both say so.
