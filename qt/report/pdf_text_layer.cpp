@@ -107,23 +107,37 @@ void MendCharacterMaps(QByteArray& pdf) {
 }
 
 void DocumentTexts::AddPage(const std::vector<TextItem>& texts) {
-    std::vector<quint32>& page = pages_.emplace_back();
-    page.reserve(texts.size());
+    Codes codes;
+    codes.reserve(texts.size());
     for (const TextItem& item : texts) {
         auto found = index_.constFind(item.text);
         if (found == index_.constEnd()) {
             found = index_.insert(item.text, static_cast<quint32>(texts_.size()));
             texts_.push_back(item.text);
         }
-        page.push_back(*found * 2 + (item.unseen ? 1 : 0));
+        codes.push_back(*found * 2 + (item.unseen ? 1 : 0));
     }
+    PageChanges& page = pages_.emplace_back(PageChanges{codes.size(), {}});
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        if (i >= last_.size() || last_[i] != codes[i])
+            page.changes.push_back({static_cast<quint32>(i), codes[i]});
+    last_ = std::move(codes);
 }
 
 std::vector<TextItem> DocumentTexts::Page(std::size_t page) const {
     std::vector<TextItem> texts;
     if (page >= pages_.size()) return texts;
-    for (const quint32 item : pages_[page])
-        texts.push_back({texts_[item / 2], item % 2 == 1});
+    if (page + 1 < read_ || read_ == 0) {
+        read_ = 0;
+        readCodes_.clear();
+    }
+    for (; read_ <= page; ++read_) {
+        readCodes_.resize(pages_[read_].size);
+        for (const Change& change : pages_[read_].changes)
+            readCodes_[change.at] = change.code;
+    }
+    for (const quint32 code : readCodes_)
+        texts.push_back({texts_[code / 2], code % 2 == 1});
     return texts;
 }
 

@@ -28,8 +28,9 @@ struct TextItem {
 // text, or that is not laid out as Qt writes it.
 std::optional<QByteArray> WithActualText(const QByteArray& pdf, const std::vector<TextItem>& texts);
 
-// The texts of a document's pages, in page order; a text that many pages show is kept once, so a
-// long list takes little room.
+// The texts of a document's pages, in page order. A text that many pages show is kept once, and a
+// page only as far as it differs from the page before (a list's envelopes differ in a name), so a
+// long list takes little room. Pages are read fastest in order, from one thread at a time.
 class DocumentTexts {
   public:
     void AddPage(const std::vector<TextItem>& texts);
@@ -37,9 +38,23 @@ class DocumentTexts {
     std::vector<TextItem> Page(std::size_t page) const;
 
   private:
+    // Each text as twice its index, plus one when unseen.
+    using Codes = std::vector<quint32>;
+    struct Change {
+        quint32 at;
+        quint32 code;
+    };
+    struct PageChanges {
+        std::size_t size = 0;
+        std::vector<Change> changes;  // from the page before
+    };
     QHash<QString, quint32> index_;
     std::vector<QString> texts_;
-    std::vector<std::vector<quint32>> pages_;  // twice the text's index, plus one when unseen
+    std::vector<PageChanges> pages_;
+    Codes last_;  // of the page added last
+    // The page read last, from which the next one is read.
+    mutable std::size_t read_ = 0;
+    mutable Codes readCodes_;
 };
 
 // Copies a PDF of any number of pages as Qt's writer lays it out from `in` to `out`, one object at a

@@ -33,8 +33,9 @@ namespace {
 
 constexpr double kInchesPerMetre = 0.0254;
 constexpr double kPixelsPerPoint = report::kLayoutUnitsPerInch / 72;
-// Three pages hold a few hundred captions; the window's runs make new ones as the user goes.
-constexpr std::size_t kMaxLaidOutCaptions = 4096;
+// Three pages hold a few hundred captions; the window's runs make new ones as the user goes, and a
+// list a name for each row.
+constexpr std::size_t kMaxLaidOutCaptions = 1024;
 
 QColor ColourOf(report::Colour colour) {
     return QColor::fromRgb(report::ColourRgb(colour));
