@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -34,7 +35,7 @@ namespace {
 constexpr double kInchesPerMetre = 0.0254;
 constexpr double kPixelsPerPoint = report::kLayoutUnitsPerInch / 72;
 // Three pages hold a few hundred captions; the window's runs make new ones as the user goes, and a
-// list a name for each row.
+// list a name for each row. Twice as many are kept at most.
 constexpr std::size_t kMaxLaidOutCaptions = 1024;
 
 QColor ColourOf(report::Colour colour) {
@@ -193,9 +194,12 @@ class CaptionLine {
 };
 
 // Captions as laid out, kept for the run: a page measures and draws each caption more than once (its
-// box, the page, the PDF's text layer, the report), and the window draws the same pages again.
+// box, the page, the PDF's text layer, the report), and the window draws the same pages again. When
+// the captions in use fill the cache they become the older ones, which go at the next filling but
+// for those used again meanwhile: what every page of a list shows stays, its rows' names go.
 const CaptionLine& LaidOut(const report::Font& font, std::string_view caption) {
-    static std::unordered_map<std::string, std::unique_ptr<const CaptionLine>> laidOut;
+    using Captions = std::unordered_map<std::string, std::unique_ptr<const CaptionLine>>;
+    static Captions laidOut, older;
     // Looked up for every caption of every page: the size goes into the key as its bytes.
     std::string key(sizeof font.points + 1, '\0');
     std::memcpy(key.data(), &font.points, sizeof font.points);
@@ -205,8 +209,12 @@ const CaptionLine& LaidOut(const report::Font& font, std::string_view caption) {
     key += '\x1f';
     key += caption;
     if (const auto found = laidOut.find(key); found != laidOut.end()) return *found->second;
-    if (laidOut.size() >= kMaxLaidOutCaptions) laidOut.clear();
-    return *laidOut.emplace(std::move(key), std::make_unique<const CaptionLine>(font, caption)).first->second;
+    if (laidOut.size() >= kMaxLaidOutCaptions) older = std::exchange(laidOut, {});
+    auto line = older.extract(key);
+    return *laidOut
+                .emplace(std::move(key),
+                         line ? std::move(line.mapped()) : std::make_unique<const CaptionLine>(font, caption))
+                .first->second;
 }
 
 void DrawText(const report::Text& text, const report::Box& box, QPainter& painter, bool ownPdf) {
