@@ -57,14 +57,19 @@ QString FreshPdfName(const QDir& folder, const QString& documentName) {
     return folder.filePath(name);
 }
 
-PrintOutcome SaveAsPdf(const std::function<bool(const QString& file)>& write, platform::Messages& messages,
+// How drawing pages ended: a user who cancelled needs no message.
+enum class Drawn { Done, Failed, Cancelled };
+
+PrintOutcome SaveAsPdf(const std::function<Drawn(const QString& file)>& write, platform::Messages& messages,
                        const QString& documentName, const std::filesystem::path& pdfFolder) {
     const QString folderPath = pdfFolder.empty()
                                    ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                    : ToQString(pdfFolder.string());
     QDir folder(folderPath);
     const QString file = FreshPdfName(folder, documentName);
-    if (!folder.mkpath(QStringLiteral(".")) || !write(file)) {
+    const Drawn drawn = folder.mkpath(QStringLiteral(".")) ? write(file) : Drawn::Failed;
+    if (drawn == Drawn::Cancelled) return PrintOutcome::Cancelled;
+    if (drawn == Drawn::Failed) {
         messages.Show(platform::MessageIcon::Error,
                       "ไม่พบเครื่องพิมพ์ และบันทึกหน้ารายงานเป็นไฟล์ PDF ไม่ได้: " + ToStdString(file));
         return PrintOutcome::Failed;
@@ -149,10 +154,10 @@ bool SetupPrinter(QWidget* parent) {
 namespace {
 
 // The pages drawn one after another by `pages` (a PageSequence, PdfPages), with a progress window
-// that can be cancelled for long runs; false when the device failed or the user cancelled.
+// that can be cancelled for long runs.
 template <typename Pages>
-bool DrawPages(const std::vector<report::Page>& pages, Pages& sequence, QWidget* parent,
-               const QString& documentName) {
+Drawn DrawPages(const std::vector<report::Page>& pages, Pages& sequence, QWidget* parent,
+                const QString& documentName) {
     constexpr std::size_t kPagesWithoutProgress = 50;
     std::unique_ptr<QProgressDialog> progress;
     if (pages.size() > kPagesWithoutProgress &&
@@ -166,11 +171,11 @@ bool DrawPages(const std::vector<report::Page>& pages, Pages& sequence, QWidget*
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (progress) {
             progress->setValue(static_cast<int>(i));
-            if (progress->wasCanceled()) return false;
+            if (progress->wasCanceled()) return Drawn::Cancelled;
         }
-        if (!sequence.Draw(pages[i])) return false;
+        if (!sequence.Draw(pages[i])) return Drawn::Failed;
     }
-    return sequence.End();
+    return sequence.End() ? Drawn::Done : Drawn::Failed;
 }
 
 void ShowPreview(const report::Page& first, QWidget* parent, const QString& title,
@@ -198,12 +203,13 @@ bool PrintsToPdfFile(QPrinter& target) {
 
 // The pages as one PDF file, with the text layer of a single page's PDF; the file is written whole
 // or not at all.
-bool WritePdfPages(const std::vector<report::Page>& pages, const QString& file, QWidget* parent,
-                   const QString& documentName) {
+Drawn WritePdfPages(const std::vector<report::Page>& pages, const QString& file, QWidget* parent,
+                    const QString& documentName) {
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return false;
+    if (!out.open(QIODevice::WriteOnly)) return Drawn::Failed;
     PdfPages pdf(out);
-    return DrawPages(pages, pdf, parent, documentName) && out.commit();
+    const Drawn drawn = DrawPages(pages, pdf, parent, documentName);
+    return drawn != Drawn::Done || out.commit() ? drawn : Drawn::Failed;
 }
 
 // One page as a new PDF in the documents folder, by the program's own PDF writer.
@@ -211,7 +217,7 @@ PrintOutcome SavePageAsPdf(const report::Page& page, platform::Messages& message
                            const QString& documentName, const std::filesystem::path& pdfFolder) {
     const auto write = [&page](const QString& file) {
         QString error;
-        return WritePdf(page, ToStdString(file), &error);
+        return WritePdf(page, ToStdString(file), &error) ? Drawn::Done : Drawn::Failed;
     };
     return SaveAsPdf(write, messages, documentName, pdfFolder);
 }
@@ -238,7 +244,7 @@ void PreviewPages(const std::vector<report::Page>& pages, platform::Messages& me
         if (!PrintsToPdfFile(*target)) {
             PageSequence sequence(*target);
             DrawPages(pages, sequence, parent, title);
-        } else if (!WritePdfPages(pages, target->outputFileName(), parent, title)) {
+        } else if (WritePdfPages(pages, target->outputFileName(), parent, title) == Drawn::Failed) {
             ReportFailure(PrintFailure{}, *target, messages);
         }
     });
@@ -256,15 +262,24 @@ PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messag
         return SaveAsPdf(write, messages, documentName, pdfFolder);
     }
     printer.setDocName(documentName);
-    PageSequence sequence(printer);
-    if (!DrawPages(pages, sequence, parent, documentName)) {
-        printer.abort();
-        messages.Show(
-            platform::MessageIcon::Error,
-            "พิมพ์ไม่สำเร็จ เครื่องพิมพ์ " + ToStdString(PrinterLabel(printer)) + " ไม่พร้อมใช้งาน หรือยกเลิกการพิมพ์");
-        return PrintOutcome::Failed;
+    // The same checks of the queue as for one page.
+    std::optional<PrintFailure> failed;
+    if (auto refused = QueueRefusesJobs(printer.printerName())) failed = PrintFailure{true, *refused};
+    if (!failed) {
+        PageSequence sequence(printer);
+        const Drawn drawn = DrawPages(pages, sequence, parent, documentName);
+        if (drawn == Drawn::Cancelled) {
+            printer.abort();
+            return PrintOutcome::Cancelled;
+        }
+        if (drawn == Drawn::Failed || printer.printerState() == QPrinter::Error) failed = PrintFailure{};
     }
-    return PrintOutcome::Printed;
+    if (!failed)
+        if (auto refused = QueueRefusedTheJob()) failed = PrintFailure{true, *refused};
+    if (!failed) return PrintOutcome::Printed;
+    printer.abort();
+    ReportFailure(*failed, printer, messages);
+    return PrintOutcome::Failed;
 }
 
 PrintOutcome PrintPage(const report::Page& page, platform::Messages& messages, QWidget* parent,

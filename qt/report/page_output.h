@@ -33,10 +33,12 @@ void PreviewPage(const report::Page& page, platform::Messages& messages, QWidget
 void PreviewPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
                   const QString& title);
 
-enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+enum class PrintOutcome { Printed, SavedAsPdf, Failed, Cancelled };
 
 // The pages as one job on the current printer, with a progress window that can be cancelled when
 // there are more than fifty; with no printer, one PDF in the documents folder (or the folder given).
+// A queue that refuses the job or a printer that fails gives a message; a cancelled print gives none
+// and leaves no file.
 PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messages& messages, QWidget* parent,
                         const QString& documentName, const std::filesystem::path& pdfFolder = {});
 

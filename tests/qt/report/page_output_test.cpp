@@ -14,6 +14,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
@@ -173,6 +174,24 @@ TEST_F(Printing, APdfChosenInTheDialogIsTheProgramsOwnAndNeverOverwrittenLater) 
             << list;
         EXPECT_EQ(messages.Entries().size(), 1u) << list;  // where the new file is
     }
+}
+
+// A long list's print cancelled in its progress window leaves no file and says nothing more.
+TEST_F(Printing, ACancelledListLeavesNoFileAndNoMessage) {
+    const std::vector<report::Page> pages(60, general::GeneralPage());
+    CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+    CurrentPrinter().setOutputFileName(QString::fromStdString((root_ / "chosen.pdf").string()));
+    platform::RecordedMessages messages;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+            progress->cancel();
+    });
+    cancel.start(20);
+    EXPECT_EQ(PrintPages(pages, messages, nullptr, "omenary-envelopes", root_), PrintOutcome::Cancelled);
+    CurrentPrinter().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(QDir(QString::fromStdString(root_.string())).entryList(QDir::Files).isEmpty());
 }
 
 // A queue that refuses jobs (cupsreject): the window's print and the command line's both say so.
