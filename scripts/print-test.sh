@@ -56,6 +56,8 @@ StateDir $spool/state
 CacheDir $spool/cache
 RequestRoot $spool/requests
 TempDir $spool/requests/tmp
+# The program's own queue test adds a queue that prints into /dev/null.
+FileDevice Yes
 ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 AccessLog $spool/log/access_log
@@ -147,6 +149,12 @@ for command in "general --back 140 --person1 1 --year 2548" "marriage --groom 25
 done
 echo "refusing queue: status 1 for every omenary, $(cat "$spool/err")"
 cupsaccept omenary-pdf
+# The window's single page and list on a refusing queue: the program's own queue test, which skips
+# where no scheduler runs, here where one does.
+QT_QPA_PLATFORM=offscreen "$root/build/tests/qt/report/test_qt_report" \
+    --gtest_filter=Printing.AQueueThatRefusesTheJobIsReported > "$spool/gtest" 2>&1 || true
+grep -q "\[  PASSED  \] 1 test" "$spool/gtest" || { cat "$spool/gtest" >&2; exit 1; }
+echo "window prints on a refusing queue: reported"
 # The pages differ from each other: the comparison above can fail.
 echo "general against marriage: $(difference "$spool/own/general.pdf" "$spool/own/marriage.pdf") grey levels"
 echo "== all printed"

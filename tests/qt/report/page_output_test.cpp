@@ -206,6 +206,12 @@ TEST_F(Printing, AQueueThatRefusesTheJobIsReported) {
     platform::RecordedMessages messages;
     EXPECT_EQ(PrintPageOn(printer, page, messages, nullptr, "x"), PrintOutcome::Failed);
     EXPECT_NE(messages.Texts().at(0).find("ไม่รับหน้ารายงาน"), std::string::npos);
+    // A list from the window, on the same queue.
+    const QString before = CurrentPrinter().printerName();
+    CurrentPrinter().setPrinterName(QString::fromStdString(queue));
+    EXPECT_EQ(PrintPages({page, page}, messages, nullptr, "x"), PrintOutcome::Failed);
+    CurrentPrinter().setPrinterName(before);
+    EXPECT_NE(messages.Texts().back().find("ไม่รับหน้ารายงาน"), std::string::npos);
     EXPECT_EQ(std::system(("lpadmin -x " + queue).c_str()), 0);
 }
 
