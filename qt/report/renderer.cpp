@@ -177,9 +177,13 @@ class CaptionLine {
 
     static void DrawWord(QPainter& painter, QPointF at, const QString& text, const QFont& font,
                          const QList<QGlyphRun>& runs) {
-        if (runs.isEmpty()) {
+        // A device that keeps the drawing to replay it (the preview's pages) would keep glyph runs as
+        // outlines, a gigabyte for a list of a thousand: it is given the text.
+        const QPaintEngine* engine = painter.paintEngine();
+        if (runs.isEmpty() || engine == nullptr || engine->type() == QPaintEngine::Picture) {
             painter.setFont(font);
             painter.drawText(at, text);
+            return;
         }
         for (const QGlyphRun& run : runs)
             painter.drawGlyphRun(at, run);

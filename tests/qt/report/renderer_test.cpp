@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -386,6 +387,15 @@ TEST_F(Rendering, EveryCaptionOfEachPageIsFoundInItsPdfText) {
             EXPECT_GT(captions, 20) << name;
         }
     }
+}
+
+// The preview keeps every page of a list as a recording; captions go into it as text, which takes a
+// fraction of their outlines' room (a list of a thousand envelopes took a gigabyte as outlines).
+TEST_F(Rendering, ARecordingOfThePageKeepsItsCaptionsAsText) {
+    QPicture recording;
+    if (QPainter painter; painter.begin(&recording)) DrawBand(FilledPage(), painter);
+    // 78 KB as text, a megabyte as outlines.
+    EXPECT_LT(recording.size(), 256 * 1024);
 }
 
 // Each page reads back as it was added, in whatever order the pages are read.
