@@ -84,12 +84,6 @@ std::string QueueRefusal(const QString& printerName, const std::string& reason) 
     return "the queue of the printer '" + ToStdString(printerName) + "' refused the page (" + reason + ")";
 }
 
-// Why a print did not reach the paper: the queue refused it, or the printer failed.
-struct PrintFailure {
-    bool queueRefused = false;
-    std::string reason;
-};
-
 // One page on the printer; a PDF printer's file is written by the program's own PDF writer, whose
 // Thai text can be searched.
 std::optional<PrintFailure> PaintOn(QPrinter& printer, const report::Page& page,
@@ -101,13 +95,10 @@ std::optional<PrintFailure> PaintOn(QPrinter& printer, const report::Page& page,
         if (WritePdf(page, ToStdString(printer.outputFileName()), &error)) return std::nullopt;
         return PrintFailure{false, ToStdString(error)};
     }
-    if (auto refused = QueueRefusesJobs(printer.printerName())) return PrintFailure{true, *refused};
-    QPainter painter;
-    if (!painter.begin(&printer)) return PrintFailure{};
-    RenderOnPagedDevice(page, painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintFailure{};
-    if (auto refused = QueueRefusedTheJob()) return PrintFailure{true, *refused};
-    return std::nullopt;
+    PrinterJob job(printer);
+    if (auto refused = job.Refusal()) return refused;
+    if (!job.Draw(page) || !job.End()) return PrintFailure{};
+    return PrinterJob::Answer();
 }
 
 void ReportFailure(const PrintFailure& failure, const QPrinter& printer, platform::Messages& messages) {
@@ -262,20 +253,16 @@ PrintOutcome PrintPages(const std::vector<report::Page>& pages, platform::Messag
         return SaveAsPdf(write, messages, documentName, pdfFolder);
     }
     printer.setDocName(documentName);
-    // The same checks of the queue as for one page.
-    std::optional<PrintFailure> failed;
-    if (auto refused = QueueRefusesJobs(printer.printerName())) failed = PrintFailure{true, *refused};
+    PrinterJob job(printer);
+    std::optional<PrintFailure> failed = job.Refusal();
     if (!failed) {
-        PageSequence sequence(printer);
-        const Drawn drawn = DrawPages(pages, sequence, parent, documentName);
+        const Drawn drawn = DrawPages(pages, job, parent, documentName);
         if (drawn == Drawn::Cancelled) {
             printer.abort();
             return PrintOutcome::Cancelled;
         }
-        if (drawn == Drawn::Failed || printer.printerState() == QPrinter::Error) failed = PrintFailure{};
+        failed = drawn == Drawn::Done ? PrinterJob::Answer() : PrintFailure{};
     }
-    if (!failed)
-        if (auto refused = QueueRefusedTheJob()) failed = PrintFailure{true, *refused};
     if (!failed) return PrintOutcome::Printed;
     printer.abort();
     ReportFailure(*failed, printer, messages);
@@ -315,15 +302,16 @@ std::unique_ptr<QueueJob> QueueJob::Open(const std::string& printerName, const Q
                           : "no default printer is set; name one after --print";
         return nullptr;
     }
-    if (auto refused = QueueRefusesJobs(target.printerName())) {
-        failure = QueueRefusal(target.printerName(), *refused);
+    auto job = std::unique_ptr<QueueJob>(new QueueJob(target, documentName));
+    if (auto refused = job->job_.Refusal()) {
+        failure = QueueRefusal(target.printerName(), refused->reason);
         return nullptr;
     }
-    return std::unique_ptr<QueueJob>(new QueueJob(target, documentName));
+    return job;
 }
 
 QueueJob::QueueJob(const QPrinterInfo& target, const QString& documentName)
-    : printer_(std::make_unique<QPrinter>(target, QPrinter::HighResolution)), pages_(*printer_) {
+    : printer_(std::make_unique<QPrinter>(target, QPrinter::HighResolution)), job_(*printer_) {
     printer_->setCopyCount(1);
     printer_->setDocName(documentName);
 }
@@ -331,13 +319,13 @@ QueueJob::QueueJob(const QPrinterInfo& target, const QString& documentName)
 QueueJob::~QueueJob() = default;
 
 bool QueueJob::Add(const report::Page& page) {
-    return pages_.Draw(page);
+    return job_.Draw(page);
 }
 
 std::string QueueJob::Finish() {
-    if (!pages_.End() || printer_->printerState() == QPrinter::Error)
+    if (!job_.End())
         return "the job sent to the printer '" + ToStdString(printer_->printerName()) + "' failed";
-    if (auto refused = QueueRefusedTheJob()) return QueueRefusal(printer_->printerName(), *refused);
+    if (auto refused = PrinterJob::Answer()) return QueueRefusal(printer_->printerName(), refused->reason);
     return {};
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/platform/messages.h"
 #include "core/report/page.h"
+#include "qt/report/print_queue.h"
 #include "qt/report/renderer.h"
 
 class QPrinter;
@@ -77,7 +78,7 @@ class QueueJob {
   private:
     QueueJob(const QPrinterInfo& target, const QString& documentName);
     std::unique_ptr<QPrinter> printer_;
-    PageSequence pages_;
+    PrinterJob job_;
 };
 
 }  // namespace omenary::qt

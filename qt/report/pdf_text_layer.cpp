@@ -60,16 +60,22 @@ std::optional<QByteArray> MarkTextObjects(const QByteArray& content, const std::
     return marked;
 }
 
+// A deflated content stream's data with its text objects marked, deflated again; empty when it
+// does not inflate or its text objects do not match.
+QByteArray MarkedStreamData(const QByteArray& deflated, const std::vector<TextItem>& texts) {
+    const QByteArray content = pdf::Inflate(deflated);
+    const auto marked = content.isEmpty() ? std::nullopt : MarkTextObjects(content, texts);
+    return marked ? pdf::Deflate(*marked) : QByteArray();
+}
+
 }  // namespace
 
 std::optional<QByteArray> WithActualText(const QByteArray& pdf, const std::vector<TextItem>& texts) {
     const auto xref = pdf::ReadCrossReference(pdf);
     const auto contents = xref ? pdf::Reference(pdf, 0, "/Contents ") : std::nullopt;
     const auto stream = contents ? pdf::DeflatedStream(pdf, *xref, *contents) : std::nullopt;
-    if (!stream) return std::nullopt;
-    const QByteArray content = pdf::Inflate(pdf.mid(stream->dataAt, stream->dataLength));
-    const auto marked = content.isEmpty() ? std::nullopt : MarkTextObjects(content, texts);
-    const QByteArray data = marked ? pdf::Deflate(*marked) : QByteArray();
+    const QByteArray data =
+        stream ? MarkedStreamData(pdf.mid(stream->dataAt, stream->dataLength), texts) : "";
     if (data.isEmpty()) return std::nullopt;
     std::vector<pdf::Edit> edits;
     pdf::ReplaceStreamData(edits, pdf, *stream, data);
@@ -170,9 +176,7 @@ std::optional<std::pair<QByteArray, qint64>> MarkedContent(const QByteArray& obj
     const qsizetype filter = object.indexOf("/FlateDecode");
     if (streamAt < 0 || filter < 0 || filter > streamAt || end - (streamAt + 10) != length)
         return std::nullopt;
-    const QByteArray content = pdf::Inflate(object.mid(streamAt + 10, length));
-    const auto marked = content.isEmpty() ? std::nullopt : MarkTextObjects(content, texts);
-    const QByteArray data = marked ? pdf::Deflate(*marked) : QByteArray();
+    const QByteArray data = MarkedStreamData(object.mid(streamAt + 10, length), texts);
     if (data.isEmpty()) return std::nullopt;
     return std::pair{object.left(streamAt + 10) + data + object.mid(end), data.size()};
 }
