@@ -136,9 +136,7 @@ void ExtraTab::PrintEnvelopeList() {
         QStringLiteral("รายชื่อ CSV (*.csv *.CSV *.txt);;ทุกไฟล์ (*)"), nullptr,
         QFileDialog::DontUseNativeDialog);
     if (file.isEmpty()) return;
-    // A spreadsheet's list is small; anything this large is not one.
-    constexpr std::size_t kLargestList = 16 * 1024 * 1024;
-    const auto bytes = ReadFileBytes(qt::ToStdString(file), kLargestList);
+    const auto bytes = coin::ReadListFile(qt::ToStdString(file));
     if (!bytes) {
         logic_.Env().messages.Show(platform::MessageIcon::Error, "อ่านไฟล์ไม่ได้: " + qt::ToStdString(file));
         return;
@@ -146,11 +144,7 @@ void ExtraTab::PrintEnvelopeList() {
     WindowPageView view(window, logic_.Env().messages, "omenary-envelopes");
     const auto pages = coin::EnvelopeListClick(*bytes, logic_.coin, logic_.Env().pictures,
                                                logic_.CoinSearch(view), qt::QtTextMetrics());
-    if (!pages) return;
-    if (logic_.coin.CheckBoxPagePreview3)
-        qt::PreviewPages(*pages, logic_.Env().messages, window, QStringLiteral("Page Preview"));
-    else
-        qt::PrintPages(*pages, logic_.Env().messages, window, QStringLiteral("omenary-envelopes"));
+    if (pages) view.Output(*pages, logic_.coin.CheckBoxPagePreview3);
 }
 
 void ExtraTab::ShowValues() {

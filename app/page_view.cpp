@@ -22,4 +22,12 @@ void WindowPageView::Output(const report::Page& page, bool preview) {
     }
 }
 
+void WindowPageView::Output(const std::vector<report::Page>& pages, bool preview) {
+    if (preview) {
+        qt::PreviewPages(pages, messages_, window_, QStringLiteral("Page Preview"));
+    } else {
+        qt::PrintPages(pages, messages_, window_, QString::fromLatin1(documentName_));
+    }
+}
+
 }  // namespace omenary::app

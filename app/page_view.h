@@ -2,6 +2,8 @@
 // filled page in a preview or on the printer.
 #pragma once
 
+#include <vector>
+
 #include "core/platform/messages.h"
 #include "core/report/calculation_view.h"
 
@@ -17,6 +19,8 @@ class WindowPageView final : public report::CalculationView {
     void ShowHourglass() override;
     void RestoreCursor() override;
     void Output(const report::Page& page, bool preview) override;
+    // A list's pages, all in one preview or one print.
+    void Output(const std::vector<report::Page>& pages, bool preview);
 
   private:
     QWidget* window_;

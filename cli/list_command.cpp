@@ -38,8 +38,12 @@ constexpr std::string_view kListUsage =
     "coin --list FILE --start BE-MM-DD [--landscape] [--center] [--today DATE] [--data DIR] [--pdf FILE] "
     "[--png DIR] [--print [PRINTER]]";
 
-// A spreadsheet's list is small; anything this large is not one.
-constexpr std::size_t kLargestList = 16 * 1024 * 1024;
+// The list file's bytes; nothing, said on err, when it cannot be read.
+std::optional<std::string> ReadList(std::string_view command, const fs::path& file, std::ostream& err) {
+    auto bytes = coin::ReadListFile(file);
+    if (!bytes) err << "omenary-cli " << command << ": the list " << file.string() << " cannot be read\n";
+    return bytes;
+}
 
 // The JSON of one page on one line: every line end of the object is layout, since strings escape
 // theirs.
@@ -248,11 +252,8 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
     const auto given = ParseRunOptions(command, *parsed, err);
     if (!given) return kExitRefused;
     const fs::path listFile = parsed->Value("--list");
-    const auto bytes = ReadFileBytes(listFile, kLargestList);
-    if (!bytes) {
-        err << "omenary-cli " << command << ": the list " << listFile.string() << " cannot be read\n";
-        return kExitFailed;
-    }
+    const auto bytes = ReadList(command, listFile, err);
+    if (!bytes) return kExitFailed;
 
     // Every line checked by a whole run of the command, before anything is written.
     std::vector<ListLine> lines;
@@ -326,11 +327,8 @@ int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, 
     const auto options = ParseRunOptions(kCoinCommand, *parsed, err);
     if (!options) return kExitRefused;
     const fs::path listFile = parsed->Value("--list");
-    const auto bytes = ReadFileBytes(listFile, kLargestList);
-    if (!bytes) {
-        err << "omenary-cli coin: the list " << listFile.string() << " cannot be read\n";
-        return kExitFailed;
-    }
+    const auto bytes = ReadList(kCoinCommand, listFile, err);
+    if (!bytes) return kExitFailed;
 
     ProgramRun program(kCoinCommand, *options);
     if (const int status = program.Start(err); status != kExitOk) return status;

@@ -11,8 +11,15 @@
 #include "core/coin/envelope_page.h"
 #include "core/coin/search.h"
 #include "core/common/text.h"
+#include "core/common/text_lines.h"
 
 namespace omenary::coin {
+
+std::optional<std::string> ReadListFile(const std::filesystem::path& file) {
+    // A spreadsheet's list is small; anything this large is not one.
+    constexpr std::size_t kLargestList = 16 * 1024 * 1024;
+    return ReadFileBytes(file, kLargestList);
+}
 
 namespace fs = std::filesystem;
 

@@ -16,6 +16,10 @@
 
 namespace omenary::coin {
 
+// The bytes of a list file (a spreadsheet's CSV, a script's JSON lines); nothing when it cannot be
+// read or is too large to be a list.
+std::optional<std::string> ReadListFile(const std::filesystem::path& file);
+
 // The text as UTF-8: a byte-order mark dropped; bytes that are not UTF-8 read as the Thai Windows
 // code page. Nothing when they are neither (a byte that code page leaves undefined).
 std::optional<std::string> ListTextAsUtf8(std::string_view bytes);
