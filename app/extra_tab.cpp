@@ -10,7 +10,6 @@
 #include "app/page_view.h"
 #include "app/widgets.h"
 #include "core/coin/envelope_list.h"
-#include "core/common/text_lines.h"
 #include "core/extras/extra_tab.h"
 #include "core/extras/updater.h"
 #include "qt/platform/desktop_open.h"
