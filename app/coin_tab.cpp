@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/page_view.h"
 #include "app/widgets.h"
@@ -68,13 +69,12 @@ CoinTab::CoinTab(shell::Omenary& logic, Inputs& inputs, QWidget* sheet) : Tab(lo
     BuildResults();
     BuildEnvelopeOptions();
     QPushButton* close = BuildCloseButton("ButtonOmenaryCoinClose", QRect(184, 347, 75, 25));
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> order;
     for (QButtonGroup* row : {stems_, branches_})
-        for (QAbstractButton* button : row->buttons()) {
-            if (previous != nullptr) QWidget::setTabOrder(previous, button);
-            previous = button;
-        }
-    ChainTabOrder({previous, day_, month_, year_, landscape_, centerOnPage_, pagePreview_, print_, close});
+        for (QAbstractButton* button : row->buttons())
+            order.push_back(button);
+    order.insert(order.end(), {day_, month_, year_, landscape_, centerOnPage_, pagePreview_, print_, close});
+    ChainTabOrder(order);
 }
 
 bool CoinTab::eventFilter(QObject* watched, QEvent* event) {
@@ -127,9 +127,6 @@ void CoinTab::BuildPairPicker() {
             button->setGeometry(QRect(QPoint(4 + 22 * (k - 1), stem ? 4 : 40), kButton));
             button->setAutoRaise(true);
             button->setCheckable(true);
-            // Reached with Tab and the arrow keys, never by a click: a click leaves the input
-            // that has the focus where it stands.
-            button->setFocusPolicy(Qt::TabFocus);
             button->installEventFilter(this);
             button->setIcon(
                 ButtonFace(k, platform::FindPicture(folder, glyph).value_or(folder / glyph), stem));
@@ -267,7 +264,9 @@ void CoinTab::ShowValues() {
              std::pair{branches_, values.SpeedButtonBelow}
     }) {
         if (QAbstractButton* button = group->button(down); button != nullptr) button->setChecked(true);
-        // Tab stops once in each row: at its pressed button, or at its first one.
+        // Tab stops once in each row: at its pressed button, or at its first one. Reached with Tab
+        // and the arrow keys, never by a click: a click leaves the input that has the focus where
+        // it stands.
         QAbstractButton* stop = group->checkedButton() != nullptr ? group->checkedButton() : group->button(1);
         for (QAbstractButton* button : group->buttons())
             button->setFocusPolicy(button == stop ? Qt::TabFocus : Qt::NoFocus);

@@ -63,7 +63,7 @@ void FillList(QComboBox* list, const std::vector<std::string>& items) {
     list->setEditText(text);
 }
 
-void ChainTabOrder(std::initializer_list<QWidget*> controls) {
+void ChainTabOrder(std::span<QWidget* const> controls) {
     QWidget* previous = nullptr;
     for (QWidget* next : controls) {
         if (previous != nullptr) QWidget::setTabOrder(previous, next);

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 void FillList(QComboBox* list, const std::vector<std::string>& items);
 
 // The tab order of the controls as listed.
-void ChainTabOrder(std::initializer_list<QWidget*> controls);
+void ChainTabOrder(std::span<QWidget* const> controls);
+inline void ChainTabOrder(std::initializer_list<QWidget*> controls) {
+    ChainTabOrder(std::span(controls.begin(), controls.size()));
+}
 
 }  // namespace omenary::app

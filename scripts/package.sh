@@ -103,7 +103,7 @@ trap - EXIT
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" dpkg --purge omenary > /dev/null
 # Nothing the package brought stays behind.
 for path in /usr/bin/omenary /usr/bin/omenary-cli /usr/share/omenary /usr/share/doc/omenary \
-    /usr/share/applications/omenary.desktop /usr/lib/x86_64-linux-gnu/omenary; do
+    /usr/share/applications/omenary.desktop "$(dirname "$module")"; do
     [ ! -e "$path" ] || { echo "left after purge: $path" >&2; exit 1; }
 done
 echo "purged: nothing left behind"

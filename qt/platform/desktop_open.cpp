@@ -43,31 +43,30 @@ bool DesktopOpen::Open(const std::filesystem::path& file, Refused refusedLater) 
     char* argv[] = {const_cast<char*>(program.constData()), path.data(), nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0) return false;
-    handlers_.push_back({pid, 0, std::move(refusedLater)});
+    handlers_.push_back({pid, std::chrono::steady_clock::now(), std::move(refusedLater)});
     timer_->start();
     return true;
 }
 
 void DesktopOpen::LookAtHandlers() {
+    const auto now = std::chrono::steady_clock::now();
+    const auto answering = [now](const Handler& handler) {
+        return now - handler.started < std::chrono::milliseconds(kAnswerMs);
+    };
     std::vector<Refused> refusals;
-    std::erase_if(handlers_, [&refusals](Handler& handler) {
+    std::erase_if(handlers_, [&](Handler& handler) {
         int status = 0;
-        if (!Ended(handler.pid, status)) {
-            handler.waitedMs += kLookMs;
-            return false;
-        }
+        if (!Ended(handler.pid, status)) return false;
         const bool failed = !WIFEXITED(status) || WEXITSTATUS(status) != 0;
-        if (failed && handler.waitedMs < kAnswerMs && handler.refused)
-            refusals.push_back(std::move(handler.refused));
+        if (failed && answering(handler) && handler.refused) refusals.push_back(std::move(handler.refused));
         return true;
     });
     // Slower once every opener is past its answer: only zombies are left to clear away.
-    const bool answering = std::any_of(handlers_.begin(), handlers_.end(),
-                                       [](const Handler& handler) { return handler.waitedMs < kAnswerMs; });
+    const bool anyAnswering = std::any_of(handlers_.begin(), handlers_.end(), answering);
     if (handlers_.empty()) {
         timer_->stop();
     } else {
-        timer_->setInterval(answering ? kLookMs : 1000);
+        timer_->setInterval(anyAnswering ? kLookMs : 1000);
     }
     for (const Refused& refused : refusals)
         refused();

@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 #include <QObject>
+#include <chrono>
 
 #include "core/platform/shell_open.h"
 
@@ -27,7 +28,7 @@ class DesktopOpen final : public QObject, public platform::ShellOpen {
   private:
     struct Handler {
         pid_t pid;
-        int waitedMs;
+        std::chrono::steady_clock::time_point started;
         Refused refused;
     };
     void LookAtHandlers();

@@ -32,20 +32,20 @@ void QtMessages::Show(platform::MessageIcon icon, std::string_view text) {
 }
 
 bool QtMessages::Ask(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), ToQString(text), QMessageBox::Ok,
-                    parent_);
-    // The close box and Escape press a button nobody sees: that gives up; only OK answers.
-    QPushButton* giveUp = box.addButton(QMessageBox::Cancel);
-    giveUp->hide();
-    box.setEscapeButton(giveUp);
-    box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Ok);
+    return Question(text, false);
 }
 
 bool QtMessages::Confirm(std::string_view text) {
+    return Question(text, true);
+}
+
+bool QtMessages::Question(std::string_view text, bool cancelShown) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), ToQString(text), QMessageBox::Ok,
                     parent_);
+    // Escape and the close box press the cancel button; where it is not shown only OK answers, and
+    // closing the box gives up.
     QPushButton* cancel = box.addButton(QStringLiteral("ยกเลิก"), QMessageBox::RejectRole);
+    cancel->setVisible(cancelShown);
     box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Ok);

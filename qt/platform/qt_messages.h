@@ -19,6 +19,7 @@ class QtMessages final : public platform::Messages {
     void Beep() override;
 
   private:
+    bool Question(std::string_view text, bool cancelShown);
     QWidget* parent_;
 };
 
