@@ -337,20 +337,6 @@ std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separ
     return records;
 }
 
-std::optional<YearPillar> ReadYearPillar(std::string_view record) {
-    constexpr std::size_t kAt = 13, kLength = 2;  // positions 14-15 the stem, 16-17 the branch
-    if (record.size() < kAt + 2 * kLength) return std::nullopt;
-    const auto code = [&](std::size_t at, int largest) -> std::optional<int> {
-        std::string_view text = record.substr(at, kLength);
-        if (text.front() == ' ') text.remove_prefix(1);
-        const auto n = Number(text);
-        return n && *n >= 1 && *n <= largest ? n : std::nullopt;
-    };
-    const auto stem = code(kAt, 10), branch = code(kAt + kLength, 12);
-    if (!stem || !branch) return std::nullopt;
-    return YearPillar{*stem, *branch};
-}
-
 YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::path workingDirectory,
                                      bool mapped) {
     // The data file read last stays loaded: a list mostly asks for the same few files.
@@ -381,7 +367,7 @@ YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::p
                 high = middle;
         }
         const std::string_view line = lines.Line(low);
-        return line.starts_with(key) ? ReadYearPillar(line) : std::nullopt;
+        return line.starts_with(key) ? calendar::ReadYearPillar(line) : std::nullopt;
     };
 }
 
