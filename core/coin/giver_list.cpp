@@ -151,10 +151,47 @@ std::optional<int> CodeOf(const std::string& text, int largest) {
     return n && *n >= 1 && *n <= largest ? n : std::nullopt;
 }
 
+// Line 1 as the part before its dots, the dots, and the font the envelope writes it in.
+struct DottedLine {
+    std::string_view before;
+    std::string_view dots;
+};
+
+DottedLine DotsOfReceiverLine() {
+    const std::size_t from = kReceiverLine.find('.', kReceiverLine.find(' ') + 1);
+    const std::size_t to = kReceiverLine.find_first_not_of('.', from);
+    return {kReceiverLine.substr(0, from), kReceiverLine.substr(from, to - from)};
+}
+
+constexpr std::size_t kDotsLeft = 2;  // dots before and after the name
+
+const report::Font& ReceiverFont(const report::Page& page) {
+    return std::get<report::Text>(page.Get("QRLabelLine1").content).font;
+}
+
+std::string NameCaption(std::string_view name) {
+    return " " + std::string(name) + " ";
+}
+
+// The font of line 1 and the width its dots leave for a name, measured once for a whole list.
+struct NameRoom {
+    const report::TextMetrics* metrics = nullptr;
+    report::Font font;
+    int room = 0;
+
+    explicit NameRoom(const report::TextMetrics& measure) : metrics(&measure) {
+        const report::Page envelope = EnvelopePage();
+        font = ReceiverFont(envelope);
+        room = measure.Measure(font, DotsOfReceiverLine().dots.substr(2 * kDotsLeft)).width;
+    }
+
+    bool Fits(std::string_view name) const { return metrics->Measure(font, NameCaption(name)).width <= room; }
+};
+
 // The row's giver, or what is wrong with it ("; " between several faults).
 std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std::vector<Column>& columns,
                                              const YearPillarLookup& yearPillar,
-                                             const report::TextMetrics* metrics) {
+                                             const std::optional<NameRoom>& nameRoom) {
     if (record.fields.size() > columns.size())
         return "it has " + std::to_string(record.fields.size()) + " fields, the header names " +
                std::to_string(columns.size());
@@ -168,7 +205,7 @@ std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std:
     const auto& birthText = given[static_cast<std::size_t>(Column::Birth)];
     std::vector<std::string> faults;
     const auto& name = given[static_cast<std::size_t>(Column::Name)];
-    if (name && metrics != nullptr && !RecipientNameFits(*name, *metrics))
+    if (name && nameRoom && !nameRoom->Fits(*name))
         faults.push_back("the name '" + *name + "' is longer than the dotted line");
     std::optional<int> stem, branch;
     if (stemText && !(stem = CodeOf(*stemText, 10)))
@@ -234,36 +271,10 @@ std::vector<Column> ReadHeader(const CsvRecord& header, std::vector<ListProblem>
     return columns;
 }
 
-// Line 1 as the part before its dots, the dots, and the font the envelope writes it in.
-struct DottedLine {
-    std::string_view before;
-    std::string_view dots;
-};
-
-DottedLine DotsOfReceiverLine() {
-    const std::size_t from = kReceiverLine.find('.', kReceiverLine.find(' ') + 1);
-    const std::size_t to = kReceiverLine.find_first_not_of('.', from);
-    return {kReceiverLine.substr(0, from), kReceiverLine.substr(from, to - from)};
-}
-
-constexpr std::size_t kDotsLeft = 2;  // dots before and after the name
-
-const report::Font& ReceiverFont(const report::Page& page) {
-    return std::get<report::Text>(page.Get("QRLabelLine1").content).font;
-}
-
-std::string NameCaption(std::string_view name) {
-    return " " + std::string(name) + " ";
-}
-
 }  // namespace
 
 bool RecipientNameFits(std::string_view name, const report::TextMetrics& metrics) {
-    const report::Page envelope = EnvelopePage();
-    const report::Font& font = ReceiverFont(envelope);
-    const DottedLine line = DotsOfReceiverLine();
-    const int room = metrics.Measure(font, line.dots.substr(2 * kDotsLeft)).width;
-    return metrics.Measure(font, NameCaption(name)).width <= room;
+    return NameRoom(metrics).Fits(name);
 }
 
 void AddRecipientName(report::Page& page, const std::string& name, const report::TextMetrics& metrics) {
@@ -391,8 +402,10 @@ GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPill
     }
     const std::vector<Column> columns = ReadHeader(records->front(), list.problems);
     if (!list.problems.empty()) return list;
+    std::optional<NameRoom> nameRoom;
+    if (metrics != nullptr) nameRoom.emplace(*metrics);
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
-        auto checked = CheckRow(*record, columns, yearPillar, metrics);
+        auto checked = CheckRow(*record, columns, yearPillar, nameRoom);
         if (auto* row = std::get_if<GiverRow>(&checked))
             list.rows.push_back(std::move(*row));
         else
