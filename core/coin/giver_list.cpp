@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <variant>
 
 #include "core/calendar/records.h"
@@ -350,22 +351,28 @@ std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separ
 
 YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::path workingDirectory,
                                      bool mapped) {
-    // The data file read last stays loaded: a list mostly asks for the same few files.
+    // The data file read last stays loaded: a list mostly asks for the same few files. A file that
+    // is missing or cannot be read is looked for once; its other rows fail without another try.
     struct Loaded {
         std::string name;
         std::optional<TextLines> lines;
+        std::set<std::string, std::less<>> unreadable;
     };
     auto loaded = std::make_shared<Loaded>();
     return [&index, workingDirectory = std::move(workingDirectory), mapped, loaded](
                int year, int month, int day) -> std::optional<YearPillar> {
         const std::string name = index.CalendarFileForYear(year);
-        if (name.empty()) return std::nullopt;
+        if (name.empty() || loaded->unreadable.contains(name)) return std::nullopt;
         if (loaded->name != name || !loaded->lines) {
             const auto file = FindCalendarData(workingDirectory, name);
+            auto lines = file ? calendar::ReadCalendarData(*file, mapped) : std::nullopt;
+            if (!lines) {
+                loaded->unreadable.insert(name);
+                return std::nullopt;
+            }
             loaded->name = name;
-            loaded->lines = file ? calendar::ReadCalendarData(*file, mapped) : std::nullopt;
+            loaded->lines = std::move(lines);
         }
-        if (!loaded->lines) return std::nullopt;
         // Records are in date order after the header line, and date keys of fixed width sort as dates.
         const std::string key = calendar::MakeDateKey(year, month, day);
         const TextLines& lines = *loaded->lines;
