@@ -101,9 +101,7 @@ std::string Trimmed(std::string_view text) {
 }
 
 std::optional<Column> ColumnOf(std::string_view header) {
-    std::string lower = Trimmed(header);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const std::string lower = ToLowerAscii(Trimmed(header));
     for (const ColumnName& entry : kColumns)
         if (lower == entry.english || lower == entry.thai) return entry.column;
     return std::nullopt;
