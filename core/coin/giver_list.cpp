@@ -94,14 +94,8 @@ constexpr ColumnName kColumns[] = {
     { "birth",    "วันเกิด",  Column::Birth},
 };
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
 std::optional<Column> ColumnOf(std::string_view header) {
-    const std::string lower = ToLowerAscii(Trimmed(header));
+    const std::string lower = ToLowerAscii(Trim(header));
     for (const ColumnName& entry : kColumns)
         if (lower == entry.english || lower == entry.thai) return entry.column;
     return std::nullopt;
@@ -196,7 +190,7 @@ std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std:
                std::to_string(columns.size());
     std::array<std::optional<std::string>, std::size(kColumns)> given;
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
-        std::string value = Trimmed(record.fields[i]);
+        std::string value(Trim(record.fields[i]));
         if (!value.empty()) given[static_cast<std::size_t>(columns[i])] = std::move(value);
     }
     const auto& stemText = given[static_cast<std::size_t>(Column::Stem)];

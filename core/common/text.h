@@ -35,4 +35,7 @@ std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b);
 
+// The text without the blanks and tabs at either end.
+std::string_view Trim(std::string_view text);
+
 }  // namespace omenary

@@ -20,13 +20,6 @@ namespace omenary::platform {
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The file split into lines, each without its line end; nothing when the file is missing,
 // unreadable, binary or too large. The file's own line end is kept for writing back.
 struct Lines {
