@@ -86,15 +86,6 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const 
     return std::nullopt;
 }
 
-// Cut to at most max bytes without splitting a UTF-8 character.
-std::string CutUtf8(std::string_view text, std::size_t max) {
-    if (text.size() <= max) return std::string(text);
-    std::size_t cut = max;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(text.substr(0, cut));
-}
-
 // A value in matching quotes reads without them, as profile files did on the original platform.
 std::string_view Unquote(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
