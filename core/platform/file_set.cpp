@@ -67,6 +67,8 @@ bool SetMode(int descriptor, ::mode_t mode) {
     return ::fchmod(descriptor, mode) == 0 || errno == EPERM;
 }
 
+}  // namespace
+
 bool WriteAll(int descriptor, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -77,6 +79,8 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     }
     return true;
 }
+
+namespace {
 
 // A new file with a unique name beside `target`, holding `bytes`; nothing on failure (errno set).
 std::optional<fs::path> WriteTemporary(const fs::path& target, const std::string& bytes, ::mode_t mode) {
