@@ -11,6 +11,7 @@
 #include "core/coin/envelope_fill.h"
 #include "core/coin/envelope_page.h"
 #include "core/coin/search.h"
+#include "core/common/code_page.h"
 #include "core/common/text.h"
 #include "core/common/text_lines.h"
 
@@ -25,23 +26,6 @@ std::optional<std::string> ReadListFile(const std::filesystem::path& file) {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Windows-874 bytes 0x80 ... 0xFF as Unicode; 0 where the code page defines no character.
-constexpr std::array<char16_t, 128> kThaiWindowsHigh = {
-    0x20AC, 0,      0,      0,      0,      0x2026, 0,      0,      0,      0,      0,      0,      0,
-    0,      0,      0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0,      0,
-    0,      0,      0,      0,      0,      0,      0x00A0, 0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06,
-    0x0E07, 0x0E08, 0x0E09, 0x0E0A, 0x0E0B, 0x0E0C, 0x0E0D, 0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13,
-    0x0E14, 0x0E15, 0x0E16, 0x0E17, 0x0E18, 0x0E19, 0x0E1A, 0x0E1B, 0x0E1C, 0x0E1D, 0x0E1E, 0x0E1F, 0x0E20,
-    0x0E21, 0x0E22, 0x0E23, 0x0E24, 0x0E25, 0x0E26, 0x0E27, 0x0E28, 0x0E29, 0x0E2A, 0x0E2B, 0x0E2C, 0x0E2D,
-    0x0E2E, 0x0E2F, 0x0E30, 0x0E31, 0x0E32, 0x0E33, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E38, 0x0E39, 0x0E3A,
-    0,      0,      0,      0,      0x0E3F, 0x0E40, 0x0E41, 0x0E42, 0x0E43, 0x0E44, 0x0E45, 0x0E46, 0x0E47,
-    0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E4D, 0x0E4E, 0x0E4F, 0x0E50, 0x0E51, 0x0E52, 0x0E53, 0x0E54,
-    0x0E55, 0x0E56, 0x0E57, 0x0E58, 0x0E59, 0x0E5A, 0x0E5B, 0,      0,      0,      0,
-};
-
-static_assert(kThaiWindowsHigh[0xA1 - 0x80] == 0x0E01 && kThaiWindowsHigh[0xDA - 0x80] == 0x0E3A &&
-              kThaiWindowsHigh[0xDF - 0x80] == 0x0E3F && kThaiWindowsHigh[0xFB - 0x80] == 0x0E5B);
 
 // Whether the bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsUtf8(std::string_view bytes) {
@@ -64,19 +48,6 @@ bool IsUtf8(std::string_view bytes) {
         i += length;
     }
     return true;
-}
-
-void AppendUtf8(std::string& out, char16_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 enum class Column { Name, Stem, Branch, Birth };
@@ -285,15 +256,7 @@ std::optional<std::string> ListTextAsUtf8(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (IsUtf8(bytes)) return std::string(bytes);
-    std::string text;
-    text.reserve(bytes.size() * 3);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char16_t code = byte < 0x80 ? byte : kThaiWindowsHigh[byte - 0x80];
-        if (code == 0 && byte != 0) return std::nullopt;
-        AppendUtf8(text, code);
-    }
-    return text;
+    return ThaiWindowsToUtf8(bytes);
 }
 
 std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separator, int* openLine) {
