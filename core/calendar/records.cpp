@@ -54,6 +54,15 @@ std::optional<DayRecord> ReadDayRecord(std::string_view line) {
     return DayRecord{line.substr(0, kDateKeyLength), *stem, *branch};
 }
 
+std::optional<YearPillar> ReadYearPillar(std::string_view record) {
+    constexpr std::size_t kAt = 13, kLength = 2;  // positions 14-15 the stem, 16-17 the branch
+    if (record.size() < kAt + 2 * kLength) return std::nullopt;
+    const auto stem = TwoCharacterCode(record.substr(kAt, kLength), 10);
+    const auto branch = TwoCharacterCode(record.substr(kAt + kLength, kLength), 12);
+    if (!stem || !branch) return std::nullopt;
+    return YearPillar{*stem, *branch};
+}
+
 std::optional<TextLines> ReadCalendarData(const std::filesystem::path& file, bool mapped) {
     return ReadTextLines(file, kMaxDataBytes, mapped);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/common/text_lines.h"
 
@@ -29,6 +30,13 @@ struct DayRecord {
 // no stem 1 ... 10 at 22-23 and branch 1 ... 12 at 24-25 (each two digits or a blank and a digit).
 // Such lines, the header line among them, match no date and are skipped.
 std::optional<DayRecord> ReadDayRecord(std::string_view line);
+
+// The stem and branch of the year a record's day falls in.
+using YearPillar = std::pair<int, int>;
+
+// The year pillar a record gives, positions 14-17 (each code two digits or a blank and a digit);
+// nothing when they are not codes.
+std::optional<YearPillar> ReadYearPillar(std::string_view record);
 
 // The lines of a calendar data file (`listboxcalendar`), read once (mapped when asked, see
 // ReadTextLines); nothing when it cannot be read.

@@ -51,13 +51,18 @@ void FillEnvelopePage(report::Page& page, const CoinValues& values, const platfo
     page.SetCaption("QRLabelLine13", std::string(kKeepingLine));
 }
 
-bool ButtonPrintOmenaryCoinClick(const CoinValues& values, report::Page& page,
-                                 const platform::PictureFiles& pictures, platform::Messages& messages,
-                                 report::CalculationView& view) {
-    const bool filled = report::FillOrReport(messages, [&] {
+bool FillEnvelopeOrReport(report::Page& page, const CoinValues& values,
+                          const platform::PictureFiles& pictures, platform::Messages& messages) {
+    return report::FillOrReport(messages, [&] {
         page.LoadDesignPictures(pictures);
         FillEnvelopePage(page, values, pictures);
     });
+}
+
+bool ButtonPrintOmenaryCoinClick(const CoinValues& values, report::Page& page,
+                                 const platform::PictureFiles& pictures, platform::Messages& messages,
+                                 report::CalculationView& view) {
+    const bool filled = FillEnvelopeOrReport(page, values, pictures, messages);
     if (filled) view.Output(page, values.CheckBoxPagePreview3);
     return filled;
 }

@@ -31,6 +31,11 @@ std::string RiteLine(const CoinValues& values);
 // keeps what was set up to then.
 void FillEnvelopePage(report::Page& page, const CoinValues& values, const platform::PictureFiles& pictures);
 
+// The design's pictures loaded and the page filled; false when a picture stopped it (its message
+// shown, the page as far as it got).
+bool FillEnvelopeOrReport(report::Page& page, const CoinValues& values,
+                          const platform::PictureFiles& pictures, platform::Messages& messages);
+
 // `ButtonPrintOmenaryCoinClick`: fill and output (preview when `CheckBoxPagePreview3` is ticked).
 // False when a picture stopped the fill (its message shown, nothing output).
 bool ButtonPrintOmenaryCoinClick(const CoinValues& values, report::Page& page,

@@ -10,9 +10,11 @@
 
 namespace omenary::coin {
 
-std::optional<std::vector<report::Page>> ListEnvelopes(
-    const CoinValues& tab, const std::vector<GiverRow>& rows, const platform::PictureFiles& pictures,
-    const SearchContext& search, platform::Messages& messages, const report::TextMetrics& metrics) {
+std::optional<std::vector<report::Page>> ListEnvelopes(const CoinValues& tab,
+                                                       const std::vector<GiverRow>& rows,
+                                                       const platform::PictureFiles& pictures,
+                                                       const SearchContext& search,
+                                                       const report::TextMetrics& metrics) {
     CoinValues values = tab;
     std::map<std::pair<int, int>, report::Page> envelopes;
     for (const GiverRow& row : rows) {
@@ -22,11 +24,7 @@ std::optional<std::vector<report::Page>> ListEnvelopes(
             !values.ButtonPrintOmenaryCoin)
             return std::nullopt;
         report::Page page = EnvelopePage();
-        if (!report::FillOrReport(messages, [&] {
-                page.LoadDesignPictures(pictures);
-                FillEnvelopePage(page, values, pictures);
-            }))
-            return std::nullopt;
+        if (!FillEnvelopeOrReport(page, values, pictures, search.messages)) return std::nullopt;
         envelopes.emplace(std::pair{row.stem, row.branch}, std::move(page));
     }
     std::vector<report::Page> pages;
@@ -58,7 +56,7 @@ std::optional<std::vector<report::Page>> EnvelopeListClick(std::string_view byte
     }
     if (!search.messages.Confirm("รายชื่อนี้ได้ซอง " + std::to_string(list.rows.size()) + " ซอง พิมพ์หรือไม่"))
         return std::nullopt;
-    return ListEnvelopes(tab, list.rows, pictures, search, search.messages, metrics);
+    return ListEnvelopes(tab, list.rows, pictures, search, metrics);
 }
 
 }  // namespace omenary::coin

@@ -4,12 +4,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <variant>
 
 #include "core/calendar/records.h"
 #include "core/coin/envelope_fill.h"
 #include "core/coin/envelope_page.h"
 #include "core/coin/search.h"
+#include "core/common/code_page.h"
 #include "core/common/text.h"
 #include "core/common/text_lines.h"
 
@@ -24,23 +26,6 @@ std::optional<std::string> ReadListFile(const std::filesystem::path& file) {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Windows-874 bytes 0x80 ... 0xFF as Unicode; 0 where the code page defines no character.
-constexpr std::array<char16_t, 128> kThaiWindowsHigh = {
-    0x20AC, 0,      0,      0,      0,      0x2026, 0,      0,      0,      0,      0,      0,      0,
-    0,      0,      0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0,      0,
-    0,      0,      0,      0,      0,      0,      0x00A0, 0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06,
-    0x0E07, 0x0E08, 0x0E09, 0x0E0A, 0x0E0B, 0x0E0C, 0x0E0D, 0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13,
-    0x0E14, 0x0E15, 0x0E16, 0x0E17, 0x0E18, 0x0E19, 0x0E1A, 0x0E1B, 0x0E1C, 0x0E1D, 0x0E1E, 0x0E1F, 0x0E20,
-    0x0E21, 0x0E22, 0x0E23, 0x0E24, 0x0E25, 0x0E26, 0x0E27, 0x0E28, 0x0E29, 0x0E2A, 0x0E2B, 0x0E2C, 0x0E2D,
-    0x0E2E, 0x0E2F, 0x0E30, 0x0E31, 0x0E32, 0x0E33, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E38, 0x0E39, 0x0E3A,
-    0,      0,      0,      0,      0x0E3F, 0x0E40, 0x0E41, 0x0E42, 0x0E43, 0x0E44, 0x0E45, 0x0E46, 0x0E47,
-    0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E4D, 0x0E4E, 0x0E4F, 0x0E50, 0x0E51, 0x0E52, 0x0E53, 0x0E54,
-    0x0E55, 0x0E56, 0x0E57, 0x0E58, 0x0E59, 0x0E5A, 0x0E5B, 0,      0,      0,      0,
-};
-
-static_assert(kThaiWindowsHigh[0xA1 - 0x80] == 0x0E01 && kThaiWindowsHigh[0xDA - 0x80] == 0x0E3A &&
-              kThaiWindowsHigh[0xDF - 0x80] == 0x0E3F && kThaiWindowsHigh[0xFB - 0x80] == 0x0E5B);
 
 // Whether the bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsUtf8(std::string_view bytes) {
@@ -65,19 +50,6 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
-void AppendUtf8(std::string& out, char16_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 enum class Column { Name, Stem, Branch, Birth };
 
 struct ColumnName {
@@ -93,16 +65,8 @@ constexpr ColumnName kColumns[] = {
     { "birth",    "วันเกิด",  Column::Birth},
 };
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
 std::optional<Column> ColumnOf(std::string_view header) {
-    std::string lower = Trimmed(header);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const std::string lower = ToLowerAscii(Trim(header));
     for (const ColumnName& entry : kColumns)
         if (lower == entry.english || lower == entry.thai) return entry.column;
     return std::nullopt;
@@ -151,16 +115,53 @@ std::optional<int> CodeOf(const std::string& text, int largest) {
     return n && *n >= 1 && *n <= largest ? n : std::nullopt;
 }
 
+// Line 1 as the part before its dots, the dots, and the font the envelope writes it in.
+struct DottedLine {
+    std::string_view before;
+    std::string_view dots;
+};
+
+DottedLine DotsOfReceiverLine() {
+    const std::size_t from = kReceiverLine.find('.', kReceiverLine.find(' ') + 1);
+    const std::size_t to = kReceiverLine.find_first_not_of('.', from);
+    return {kReceiverLine.substr(0, from), kReceiverLine.substr(from, to - from)};
+}
+
+constexpr std::size_t kDotsLeft = 2;  // dots before and after the name
+
+const report::Font& ReceiverFont(const report::Page& page) {
+    return std::get<report::Text>(page.Get("QRLabelLine1").content).font;
+}
+
+std::string NameCaption(std::string_view name) {
+    return " " + std::string(name) + " ";
+}
+
+// The font of line 1 and the width its dots leave for a name, measured once for a whole list.
+struct NameRoom {
+    const report::TextMetrics* metrics = nullptr;
+    report::Font font;
+    int room = 0;
+
+    explicit NameRoom(const report::TextMetrics& measure) : metrics(&measure) {
+        const report::Page envelope = EnvelopePage();
+        font = ReceiverFont(envelope);
+        room = measure.Measure(font, DotsOfReceiverLine().dots.substr(2 * kDotsLeft)).width;
+    }
+
+    bool Fits(std::string_view name) const { return metrics->Measure(font, NameCaption(name)).width <= room; }
+};
+
 // The row's giver, or what is wrong with it ("; " between several faults).
 std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std::vector<Column>& columns,
                                              const YearPillarLookup& yearPillar,
-                                             const report::TextMetrics* metrics) {
+                                             const std::optional<NameRoom>& nameRoom) {
     if (record.fields.size() > columns.size())
         return "it has " + std::to_string(record.fields.size()) + " fields, the header names " +
                std::to_string(columns.size());
     std::array<std::optional<std::string>, std::size(kColumns)> given;
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
-        std::string value = Trimmed(record.fields[i]);
+        std::string value(Trim(record.fields[i]));
         if (!value.empty()) given[static_cast<std::size_t>(columns[i])] = std::move(value);
     }
     const auto& stemText = given[static_cast<std::size_t>(Column::Stem)];
@@ -168,7 +169,7 @@ std::variant<GiverRow, std::string> CheckRow(const CsvRecord& record, const std:
     const auto& birthText = given[static_cast<std::size_t>(Column::Birth)];
     std::vector<std::string> faults;
     const auto& name = given[static_cast<std::size_t>(Column::Name)];
-    if (name && metrics != nullptr && !RecipientNameFits(*name, *metrics))
+    if (name && nameRoom && !nameRoom->Fits(*name))
         faults.push_back("the name '" + *name + "' is longer than the dotted line");
     std::optional<int> stem, branch;
     if (stemText && !(stem = CodeOf(*stemText, 10)))
@@ -234,36 +235,10 @@ std::vector<Column> ReadHeader(const CsvRecord& header, std::vector<ListProblem>
     return columns;
 }
 
-// Line 1 as the part before its dots, the dots, and the font the envelope writes it in.
-struct DottedLine {
-    std::string_view before;
-    std::string_view dots;
-};
-
-DottedLine DotsOfReceiverLine() {
-    const std::size_t from = kReceiverLine.find('.', kReceiverLine.find(' ') + 1);
-    const std::size_t to = kReceiverLine.find_first_not_of('.', from);
-    return {kReceiverLine.substr(0, from), kReceiverLine.substr(from, to - from)};
-}
-
-constexpr std::size_t kDotsLeft = 2;  // dots before and after the name
-
-const report::Font& ReceiverFont(const report::Page& page) {
-    return std::get<report::Text>(page.Get("QRLabelLine1").content).font;
-}
-
-std::string NameCaption(std::string_view name) {
-    return " " + std::string(name) + " ";
-}
-
 }  // namespace
 
 bool RecipientNameFits(std::string_view name, const report::TextMetrics& metrics) {
-    const report::Page envelope = EnvelopePage();
-    const report::Font& font = ReceiverFont(envelope);
-    const DottedLine line = DotsOfReceiverLine();
-    const int room = metrics.Measure(font, line.dots.substr(2 * kDotsLeft)).width;
-    return metrics.Measure(font, NameCaption(name)).width <= room;
+    return NameRoom(metrics).Fits(name);
 }
 
 void AddRecipientName(report::Page& page, const std::string& name, const report::TextMetrics& metrics) {
@@ -281,15 +256,7 @@ std::optional<std::string> ListTextAsUtf8(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (IsUtf8(bytes)) return std::string(bytes);
-    std::string text;
-    text.reserve(bytes.size() * 3);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char16_t code = byte < 0x80 ? byte : kThaiWindowsHigh[byte - 0x80];
-        if (code == 0 && byte != 0) return std::nullopt;
-        AppendUtf8(text, code);
-    }
-    return text;
+    return ThaiWindowsToUtf8(bytes);
 }
 
 std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separator, int* openLine) {
@@ -337,38 +304,30 @@ std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separ
     return records;
 }
 
-std::optional<YearPillar> ReadYearPillar(std::string_view record) {
-    constexpr std::size_t kAt = 13, kLength = 2;  // positions 14-15 the stem, 16-17 the branch
-    if (record.size() < kAt + 2 * kLength) return std::nullopt;
-    const auto code = [&](std::size_t at, int largest) -> std::optional<int> {
-        std::string_view text = record.substr(at, kLength);
-        if (text.front() == ' ') text.remove_prefix(1);
-        const auto n = Number(text);
-        return n && *n >= 1 && *n <= largest ? n : std::nullopt;
-    };
-    const auto stem = code(kAt, 10), branch = code(kAt + kLength, 12);
-    if (!stem || !branch) return std::nullopt;
-    return YearPillar{*stem, *branch};
-}
-
 YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::path workingDirectory,
                                      bool mapped) {
-    // The data file read last stays loaded: a list mostly asks for the same few files.
+    // The data file read last stays loaded: a list mostly asks for the same few files. A file that
+    // is missing or cannot be read is looked for once; its other rows fail without another try.
     struct Loaded {
         std::string name;
         std::optional<TextLines> lines;
+        std::set<std::string, std::less<>> unreadable;
     };
     auto loaded = std::make_shared<Loaded>();
     return [&index, workingDirectory = std::move(workingDirectory), mapped, loaded](
                int year, int month, int day) -> std::optional<YearPillar> {
         const std::string name = index.CalendarFileForYear(year);
-        if (name.empty()) return std::nullopt;
+        if (name.empty() || loaded->unreadable.contains(name)) return std::nullopt;
         if (loaded->name != name || !loaded->lines) {
             const auto file = FindCalendarData(workingDirectory, name);
+            auto lines = file ? calendar::ReadCalendarData(*file, mapped) : std::nullopt;
+            if (!lines) {
+                loaded->unreadable.insert(name);
+                return std::nullopt;
+            }
             loaded->name = name;
-            loaded->lines = file ? calendar::ReadCalendarData(*file, mapped) : std::nullopt;
+            loaded->lines = std::move(lines);
         }
-        if (!loaded->lines) return std::nullopt;
         // Records are in date order after the header line, and date keys of fixed width sort as dates.
         const std::string key = calendar::MakeDateKey(year, month, day);
         const TextLines& lines = *loaded->lines;
@@ -381,7 +340,7 @@ YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index, fs::p
                 high = middle;
         }
         const std::string_view line = lines.Line(low);
-        return line.starts_with(key) ? ReadYearPillar(line) : std::nullopt;
+        return line.starts_with(key) ? calendar::ReadYearPillar(line) : std::nullopt;
     };
 }
 
@@ -405,8 +364,10 @@ GiverList ReadGiverList(std::string_view bytes, const YearPillarLookup& yearPill
     }
     const std::vector<Column> columns = ReadHeader(records->front(), list.problems);
     if (!list.problems.empty()) return list;
+    std::optional<NameRoom> nameRoom;
+    if (metrics != nullptr) nameRoom.emplace(*metrics);
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
-        auto checked = CheckRow(*record, columns, yearPillar, metrics);
+        auto checked = CheckRow(*record, columns, yearPillar, nameRoom);
         if (auto* row = std::get_if<GiverRow>(&checked))
             list.rows.push_back(std::move(*row));
         else

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/calendar/index.h"
+#include "core/calendar/records.h"
 #include "core/report/page.h"
 
 namespace omenary::coin {
@@ -37,15 +38,12 @@ std::optional<std::vector<CsvRecord>> SplitCsv(std::string_view text, char separ
 
 // The stem and branch of the year a day falls in, from the calendar's year pillar; nothing for a
 // day the calendar does not hold.
-using YearPillar = std::pair<int, int>;
+using YearPillar = calendar::YearPillar;
 using YearPillarLookup = std::function<std::optional<YearPillar>(int beYear, int month, int day)>;
 
 // The lookup through the calendar index and the data files in the working directory.
 YearPillarLookup CalendarYearPillars(const calendar::CalendarIndex& index,
                                      std::filesystem::path workingDirectory, bool mapped);
-
-// The year pillar a calendar record gives, positions 14-17; nothing when they are not codes.
-std::optional<YearPillar> ReadYearPillar(std::string_view record);
 
 struct GiverRow {
     int line = 0;  // in the file, from 1

@@ -114,4 +114,19 @@ bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b) {
            });
 }
 
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::string CutUtf8(std::string_view text, std::size_t max) {
+    if (text.size() <= max) return std::string(text);
+    std::size_t cut = max;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut));
+}
+
 }  // namespace omenary

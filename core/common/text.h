@@ -2,6 +2,7 @@
 // text; these are the only places where a text becomes a number, so a malformed text can never throw.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +35,11 @@ char ToLowerAscii(char c);
 std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b);
+
+// The text without the blanks and tabs at either end.
+std::string_view Trim(std::string_view text);
+
+// Cut to at most max bytes without splitting a UTF-8 character.
+std::string CutUtf8(std::string_view text, std::size_t max);
 
 }  // namespace omenary

@@ -40,17 +40,6 @@ class Descriptor {
     int fd_;
 };
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 enum class Replace { Done, NotWritten, NotReplaced };
 
 // Fills a new file beside the target, then renames it over the target in one step, so whatever
@@ -103,7 +92,7 @@ std::vector<std::string_view> Update(UpdaterValues& values, const platform::Prof
     for (const std::string& line : values.MemoBATfile)
         batch.append(line).append("\r\n");
     ReplaceFile(*folder / kSiblingBatchFileName, 0644,
-                [&batch](int fd) { return WriteAll(fd, batch.data(), batch.size()); });
+                [&batch](int fd) { return platform::WriteAll(fd, batch); });
 
     const mode_t mode = (sourceStatus.st_mode & 0777) | S_IWUSR;
     switch (ReplaceFile(target, mode, [&in](int fd) { return platform::CopyContents(in.Get(), fd); })) {

@@ -80,10 +80,8 @@ void DeriveYearOfWorkValues(GeneralValues& values) {
 Leave YearOfWorkUpdate(GeneralValues& values, const std::vector<std::string>& yearItems,
                        platform::Messages& messages) {
     if (!IsListItem(yearItems, values.ComboBoxBudhaYearProcess)) return Leave::Refused;
-    if (const auto refusal = astro::YearWithoutCodesRefusal(values.ComboBoxBudhaYearProcess)) {
-        messages.Show(platform::MessageIcon::Error, *refusal);
+    if (platform::ShowRefusal(astro::YearWithoutCodesRefusal(values.ComboBoxBudhaYearProcess), messages))
         return Leave::Refused;
-    }
     DeriveYearOfWorkValues(values);
     for (const Aspect aspect : kAspects)
         EvaluateAspect(values, aspect);

@@ -39,10 +39,7 @@ Leave ComboBoxYearExit(MarriageValues& values, Person person, const std::vector<
                        const platform::PictureFiles& pictures, platform::Messages& messages) {
     const std::string& year = values.*FieldsOf(person).ComboBoxYear;
     if (!IsListItem(yearItems, year)) return Leave::Refused;
-    if (const auto refusal = astro::YearWithoutCodesRefusal(year)) {
-        messages.Show(platform::MessageIcon::Error, *refusal);
-        return Leave::Refused;
-    }
+    if (platform::ShowRefusal(astro::YearWithoutCodesRefusal(year), messages)) return Leave::Refused;
     BirthYearUpdate(values, person, pictures, messages);
     return Leave::Accepted;
 }

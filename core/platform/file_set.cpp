@@ -12,6 +12,8 @@
 #include <optional>
 #include <thread>
 
+#include "core/common/text.h"
+
 namespace omenary::platform {
 
 namespace fs = std::filesystem;
@@ -35,11 +37,7 @@ std::string Stem(const fs::path& target) {
     constexpr std::size_t kAdded = 12;
     const std::size_t room =
         (longest > static_cast<long>(kAdded) ? static_cast<std::size_t>(longest) : 255) - kAdded;
-    if (name.size() <= room) return name;
-    std::size_t cut = room;
-    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-        --cut;
-    return name.substr(0, cut);
+    return CutUtf8(name, room);
 }
 
 // The template of this run's files beside the target; "XXXXXX" is made unique by mkstemp.
@@ -69,6 +67,8 @@ bool SetMode(int descriptor, ::mode_t mode) {
     return ::fchmod(descriptor, mode) == 0 || errno == EPERM;
 }
 
+}  // namespace
+
 bool WriteAll(int descriptor, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -79,6 +79,8 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     }
     return true;
 }
+
+namespace {
 
 // A new file with a unique name beside `target`, holding `bytes`; nothing on failure (errno set).
 std::optional<fs::path> WriteTemporary(const fs::path& target, const std::string& bytes, ::mode_t mode) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace omenary::platform {
@@ -38,6 +39,10 @@ void RemoveStaleTemporaries(const std::filesystem::path& file);
 // link leads), its name in *name and no longer than the folder takes, after removing what killed
 // runs left there. The open descriptor, or -1 with errno set.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::string* name);
+
+// Writes all the bytes, going on after a partial write or an interrupted one; false on a failure
+// (errno set).
+bool WriteAll(int descriptor, std::string_view bytes);
 
 // Copies what is left to read from one descriptor into the other; false on a failure (errno set).
 bool CopyContents(int from, int to);

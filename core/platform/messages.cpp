@@ -2,6 +2,11 @@
 
 namespace omenary::platform {
 
+bool ShowRefusal(const std::optional<std::string>& refusal, Messages& messages) {
+    if (refusal) messages.Show(MessageIcon::Error, *refusal);
+    return refusal.has_value();
+}
+
 void RecordedMessages::Show(MessageIcon icon, std::string_view text) {
     entries_.push_back({icon, std::string(text)});
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ class Messages {
     virtual bool Confirm(std::string_view text) = 0;
     virtual void Beep() = 0;
 };
+
+// An input's refusal, when there is one, shown as an error; whether there was one.
+bool ShowRefusal(const std::optional<std::string>& refusal, Messages& messages);
 
 // Keeps every message and beep in order instead of showing them.
 class RecordedMessages final : public Messages {

@@ -20,13 +20,6 @@ namespace omenary::platform {
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The file split into lines, each without its line end; nothing when the file is missing,
 // unreadable, binary or too large. The file's own line end is kept for writing back.
 struct Lines {
@@ -91,15 +84,6 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, const 
         if (name && EqualsIgnoreCaseAscii(*name, key)) return i;
     }
     return std::nullopt;
-}
-
-// Cut to at most max bytes without splitting a UTF-8 character.
-std::string CutUtf8(std::string_view text, std::size_t max) {
-    if (text.size() <= max) return std::string(text);
-    std::size_t cut = max;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(text.substr(0, cut));
 }
 
 // A value in matching quotes reads without them, as profile files did on the original platform.

@@ -29,9 +29,12 @@ class OnceMessages final : public platform::Messages {
     std::set<std::string> said_;
 };
 
-// A default year the lists do not hold becomes the nearest year they do.
+// A default year the lists do not hold becomes the nearest year they do (the items are years in
+// ascending order, as the calendar index writes them).
 std::string IntoYearList(int year, const std::vector<std::string>& items) {
-    if (!items.empty()) year = std::clamp(year, std::stoi(items.front()), std::stoi(items.back()));
+    if (items.empty()) return std::to_string(year);
+    const auto first = ParseDigits(items.front()), last = ParseDigits(items.back());
+    if (first && last) year = static_cast<int>(std::clamp<long long>(year, *first, *last));
     return std::to_string(year);
 }
 

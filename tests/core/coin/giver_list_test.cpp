@@ -8,6 +8,7 @@
 
 #include "core/coin/envelope_fill.h"
 #include "core/coin/envelope_page.h"
+#include "tests/temp_folder.h"
 
 namespace omenary::coin {
 namespace {
@@ -98,6 +99,19 @@ TEST(GiverList, BirthTakesTheYearPillarOfTheShippedCalendar) {
     EXPECT_EQ(lookup(2700, 12, 31), (YearPillar{4, 6}));
     EXPECT_EQ(lookup(2442, 1, 1), (YearPillar{5, 11}));
     EXPECT_EQ(lookup(2701, 1, 1), std::nullopt);
+}
+
+class GiverListFiles : public omenary::testing::TempFolderTest {};
+
+TEST_F(GiverListFiles, ACalendarFileMissingForOneRowIsNotLookedForAgain) {
+    const calendar::IndexLoad load = calendar::LoadCalendarIndex(OMENARY_DATA_DIR, {});
+    ASSERT_TRUE(load.index) << load.failure;
+    const YearPillarLookup lookup = CalendarYearPillars(*load.index, root_, false);
+    EXPECT_EQ(lookup(2527, 2, 5), std::nullopt);
+    Write(root_ / "Calendar1.TXT", "Year(4) Month(2) Date(2)\r\n2527 02 05    1 1\r\n");
+    EXPECT_EQ(lookup(2527, 2, 5), std::nullopt);
+    // The file is good: a new list's lookup reads it.
+    EXPECT_EQ(CalendarYearPillars(*load.index, root_, false)(2527, 2, 5), (YearPillar{1, 1}));
 }
 
 // What the system's converter makes of the bytes as Thai Windows text; nothing where it refuses them.
