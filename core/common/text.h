@@ -1,5 +1,6 @@
-// Conversions between the program's decimal texts and numbers. Every value travels between steps as
-// text; these are the only places where a text becomes a number, so a malformed text can never throw.
+// Conversions between the program's decimal texts and numbers, and the few edits of text every part
+// uses (trimming, cutting UTF-8). Every value travels between steps as text; these are the only
+// places where a text becomes a number, so a malformed text can never throw.
 #pragma once
 
 #include <cstddef>
