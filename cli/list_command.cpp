@@ -37,6 +37,11 @@ constexpr OptionSpec kListOptions[] = {
 constexpr std::string_view kListUsage =
     "coin --list FILE --start BE-MM-DD [--landscape] [--center] [--today DATE] [--data DIR] [--pdf FILE] "
     "[--png DIR] [--print [PRINTER]]";
+constexpr OptionSpec kPageListOptions[] = {
+    {"--list", true},
+};
+constexpr std::string_view kPageListUsage =
+    "--list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]";
 
 // The list file's bytes; nothing, said on err, when it cannot be read.
 std::optional<std::string> ReadList(std::string_view command, const fs::path& file, std::ostream& err) {
@@ -240,15 +245,8 @@ struct ListLine {
 
 int RunPageListCommand(std::string_view command, ListedCommand run, const std::vector<std::string>& args,
                        std::ostream& out, std::ostream& err) {
-    std::vector<OptionSpec> options = {
-        {"--list", true}
-    };
-    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
-    const auto parsed = Arguments::Parse(command, args, options, err);
+    const auto parsed = ParseOmenaryArguments(command, args, kPageListOptions, {}, kPageListUsage, err);
     if (!parsed) return kExitRefused;
-    if (!parsed->Words().empty())
-        return Refuse(err, command, "argument", parsed->Words().front(),
-                      "--list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]");
     const auto given = ParseRunOptions(command, *parsed, err);
     if (!given) return kExitRefused;
     const fs::path listFile = parsed->Value("--list");
