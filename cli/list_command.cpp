@@ -250,7 +250,7 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
     const auto given = ParseRunOptions(command, *parsed, err);
     if (!given) return kExitRefused;
     const fs::path listFile = parsed->Value("--list");
-    const auto bytes = ReadList(command, listFile, err);
+    auto bytes = ReadList(command, listFile, err);
     if (!bytes) return kExitFailed;
 
     // Every line checked by a whole run of the command, before anything is written.
@@ -259,7 +259,7 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
     ListPages counted(nullptr, nullptr);
     {
         const PageSinkScope scope(counted);
-        const TextLines text{std::string(*bytes)};
+        const TextLines text{std::move(*bytes)};
         for (std::size_t i = 0; i < text.Count(); ++i) {
             const std::string_view line = text.Line(i);
             if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
