@@ -222,9 +222,14 @@ PageSinkScope::~PageSinkScope() {
 
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
     if (currentSink != nullptr) {
-        std::ostringstream json;
-        WriteJson(Values(tab), page, json);
-        return currentSink->Take(page, json.str(), err);
+        return currentSink->Take(
+            page,
+            [&] {
+                std::ostringstream json;
+                WriteJson(Values(tab), page, json);
+                return json.str();
+            },
+            err);
     }
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
     if (options_.print) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -100,8 +101,9 @@ class CommandLineView final : public report::CalculationView {
 class PageSink {
   public:
     virtual ~PageSink() = default;
-    // The exit status of the run.
-    virtual int Take(const report::Page& page, const std::string& json, std::ostream& err) = 0;
+    // The exit status of the run. json makes the page's JSON, for a sink that keeps it.
+    virtual int Take(const report::Page& page, const std::function<std::string()>& json,
+                     std::ostream& err) = 0;
 };
 
 class PageSinkScope {

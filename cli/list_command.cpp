@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -217,28 +218,31 @@ std::optional<std::vector<std::string>> LineArguments(std::string_view line, std
     return args;
 }
 
-// Runs of a command inside a list: their pages either only counted, while the list is checked, or
-// drawn into the outputs with their JSON on one line each.
-class ListPages final : public PageSink {
+// The pages of the runs while the list is checked: that a run got as far as its page is all the
+// check asks, so its JSON is never made.
+class CheckedPages final : public PageSink {
   public:
-    ListPages(PageOutputs* outputs, std::ostream* out) : outputs_(outputs), out_(out) {}
-    int Take(const report::Page& page, const std::string& json, std::ostream& err) override {
-        ++taken_;
-        if (outputs_ == nullptr) return kExitOk;
-        if (!outputs_->Add(page, taken_, err)) return kExitFailed;
-        *out_ << OneLine(json);
+    int Take(const report::Page& /*page*/, const std::function<std::string()>& /*json*/,
+             std::ostream& /*err*/) override {
+        return kExitOk;
+    }
+};
+
+// The page of one line's run, drawn into the outputs as page number, its JSON on one line of out.
+class DrawnPage final : public PageSink {
+  public:
+    DrawnPage(PageOutputs& outputs, std::size_t number, std::ostream& out)
+        : outputs_(outputs), number_(number), out_(out) {}
+    int Take(const report::Page& page, const std::function<std::string()>& json, std::ostream& err) override {
+        if (!outputs_.Add(page, number_, err)) return kExitFailed;
+        out_ << OneLine(json());
         return kExitOk;
     }
 
   private:
-    PageOutputs* outputs_;
-    std::ostream* out_;
-    std::size_t taken_ = 0;
-};
-
-struct ListLine {
-    int number = 0;
-    std::vector<std::string> args;
+    PageOutputs& outputs_;
+    std::size_t number_;
+    std::ostream& out_;
 };
 
 }  // namespace
@@ -254,11 +258,11 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
     if (!bytes) return kExitFailed;
 
     // Every line checked by a whole run of the command, before anything is written.
-    std::vector<ListLine> lines;
+    std::vector<std::vector<std::string>> lines;  // each checked line's arguments
     std::vector<std::string> problems;
-    ListPages counted(nullptr, nullptr);
     {
-        const PageSinkScope scope(counted);
+        CheckedPages checked;
+        const PageSinkScope scope(checked);
         const TextLines text{std::move(*bytes)};
         for (std::size_t i = 0; i < text.Count(); ++i) {
             const std::string_view line = text.Line(i);
@@ -288,7 +292,7 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
                 problems.push_back("omenary-cli " + std::string(command) + ": " + listFile.string() +
                                    " line " + std::to_string(number) + ": " + problem);
             } else {
-                lines.push_back({number, std::move(*lineArgs)});
+                lines.push_back(std::move(*lineArgs));
             }
         }
     }
@@ -303,12 +307,12 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
 
     PageOutputs outputs(command, *given, lines.size());
     if (!outputs.Open(err)) return kExitFailed;
-    ListPages drawn(&outputs, &out);
-    const PageSinkScope scope(drawn);
     const Progress progress(command, lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        DrawnPage drawn(outputs, i + 1, out);
+        const PageSinkScope scope(drawn);
         std::ostringstream discarded;
-        if (run(lines[i].args, discarded, err) != kExitOk) return kExitFailed;
+        if (run(lines[i], discarded, err) != kExitOk) return kExitFailed;
         progress.Step(i + 1);
     }
     return outputs.Finish(err) ? kExitOk : kExitFailed;
