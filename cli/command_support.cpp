@@ -201,7 +201,7 @@ int ProgramRun::Start(std::ostream& err) {
         return kExitFailed;
     }
     // The window goes on without a glyph the first start could not show; a command's values would lack it.
-    if (!messages_.Texts().empty()) return Failed(err);
+    if (!messages_.Entries().empty()) return Failed(err);
     return kExitOk;
 }
 
