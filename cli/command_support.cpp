@@ -134,13 +134,17 @@ std::string WithCodes() {
     return ", that has a stem and a branch (" + std::to_string(astro::kFirstYearWithCodes) + " or later)";
 }
 
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> options(own.begin(), own.end());
+    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
+    return options;
+}
+
 std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const std::vector<std::string>& args,
                                                std::span<const OptionSpec> own,
                                                std::initializer_list<std::string_view> required,
                                                std::string_view usage, std::ostream& err) {
-    std::vector<OptionSpec> options(own.begin(), own.end());
-    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
-    auto parsed = Arguments::Parse(command, args, options, err);
+    auto parsed = Arguments::Parse(command, args, WithRunOptions(own), err);
     if (!parsed) return std::nullopt;
     if (!parsed->Words().empty()) {
         Refuse(err, command, "argument", parsed->Words().front(), usage);

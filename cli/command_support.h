@@ -67,6 +67,9 @@ inline constexpr OptionSpec kRunOptions[] = {
     {"--print", true,  true}
 };
 
+// The command's own options and the run options.
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own);
+
 // The arguments of an omenary command: its own options and those, no bare word, and every required
 // option given. Nothing when an argument is refused (the message, with the usage where it helps, is
 // already on err).

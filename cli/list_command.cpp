@@ -318,8 +318,10 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
     return outputs.Finish(err) ? kExitOk : kExitFailed;
 }
 
-bool IsListRun(const std::vector<std::string>& args) {
-    return std::find(args.begin(), args.end(), "--list") != args.end();
+bool IsListRun(const std::vector<std::string>& args, std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> options = WithRunOptions(own);
+    options.insert(options.end(), std::begin(kPageListOptions), std::end(kPageListOptions));
+    return Arguments::Scan(args, options).Has("--list");
 }
 
 int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
