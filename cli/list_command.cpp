@@ -67,8 +67,8 @@ std::string OneLine(const std::string& json) {
     return line + "\n";
 }
 
-// Where the pages go: a PDF written whole or not at all, numbered PNGs that are removed again when
-// anything fails, and one print job sent only when every page was drawn.
+// Where the pages go: a PDF written whole or not at all, numbered PNGs of which those that are new
+// are removed again when anything fails, and one print job sent only when every page was drawn.
 class PageOutputs {
   public:
     PageOutputs(std::string_view command, const RunOptions& options, std::size_t count)
@@ -102,12 +102,15 @@ class PageOutputs {
             return Fail(err, *options_.pdf, "the page could not be drawn");
         if (options_.png) {
             const fs::path file = *options_.png / PngName(number);
+            std::error_code unknown;  // a name that cannot be looked at counts as one that stood
+            const bool stood = fs::symlink_status(file, unknown).type() != fs::file_type::not_found;
             QString error;
             if (!qt::WritePng(page, file, &error)) {
                 err << "omenary-cli " << command_ << ": " << qt::ToStdString(error) << "\n";
                 return false;
             }
-            pngs_.push_back(file);
+            // One that replaced a file of an earlier run stays: removing it would lose both.
+            if (!stood) madePngs_.push_back(file);
         }
         if (printJob_ && !printJob_->Add(page)) {
             err << "omenary-cli " << command_ << ": the printer did not take page " << number << "\n";
@@ -132,7 +135,7 @@ class PageOutputs {
     ~PageOutputs() {
         if (done_) return;
         std::error_code error;
-        for (const fs::path& file : pngs_)
+        for (const fs::path& file : madePngs_)
             fs::remove(file, error);
         if (madePngFolder_) fs::remove(*options_.png, error);
     }
@@ -159,7 +162,7 @@ class PageOutputs {
     std::unique_ptr<QSaveFile> pdfFile_;
     std::unique_ptr<qt::PdfPages> pdfPages_;
     std::unique_ptr<PrintJob> printJob_;
-    std::vector<fs::path> pngs_;
+    std::vector<fs::path> madePngs_;  // the PNGs this run wrote where none stood
     bool madePngFolder_ = false;
     bool done_ = false;
 };

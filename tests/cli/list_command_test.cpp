@@ -218,5 +218,18 @@ TEST_F(PageListCommand, OnlyAnOptionNamedListMakesAListRun) {
     EXPECT_EQ(JsonLines(run.out).size(), 1u) << run.err;
 }
 
+TEST_F(PageListCommand, AFailedRunRemovesOnlyThePngsItMade) {
+    const fs::path list = root_ / "list.jsonl", pngs = root_ / "pngs";
+    const std::string line = "{\"groom\":\"2517\",\"bride\":2520}\n";
+    Write(list, line + line + line);
+    fs::create_directories(pngs / "page-0003.png");  // no page can be written there: the third fails
+    Write(pngs / "page-0001.png", "an earlier run's");
+    EXPECT_EQ(RunCliInProcess({"marriage", "--list", list.string(), "--data", kData, "--png", pngs.string()})
+                  .status,
+              1);
+    EXPECT_GT(Read(pngs / "page-0001.png").size(), 1000u) << "replaced by the run: kept";
+    EXPECT_FALSE(fs::exists(pngs / "page-0002.png")) << "made by the run: removed";
+}
+
 }  // namespace
 }  // namespace omenary::cli
