@@ -2,14 +2,9 @@
 // each process's wall time, its ratio to the bare program's (x_bare) and its peak memory (peak_MiB).
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "bench/process_run.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -26,6 +26,10 @@ class Arguments {
     // Nothing when an argument is refused (the message is already on err).
     static std::optional<Arguments> Parse(std::string_view command, const std::vector<std::string>& args,
                                           std::span<const OptionSpec> options, std::ostream& err);
+    // The arguments as Parse reads them, with nothing refused: an unknown option is taken as a
+    // switch, a second value of an option is dropped. For telling which form of a command is asked
+    // for before its own parse.
+    static Arguments Scan(const std::vector<std::string>& args, std::span<const OptionSpec> options);
 
     bool Has(std::string_view option) const { return given_.contains(option); }
     // The option's value, or the fallback when it was not given.
@@ -33,6 +37,10 @@ class Arguments {
     const std::vector<std::string>& Words() const { return words_; }
 
   private:
+    // Parse with err, Scan without.
+    static std::optional<Arguments> Read(std::string_view command, const std::vector<std::string>& args,
+                                         std::span<const OptionSpec> options, std::ostream* err);
+
     std::map<std::string, std::string, std::less<>> given_;
     std::vector<std::string> words_;
 };

@@ -119,7 +119,7 @@ int FillCoinEnvelope(ProgramRun& program, const coin::SearchContext& search, int
 }
 
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (IsListRun(args)) return RunCoinListCommand(args, out, err);
+    if (IsListRun(args, kOptions)) return RunCoinListCommand(args, out, err);
     const auto parsed =
         ParseOmenaryArguments(kCommand, args, kOptions, {"--stem", "--branch", "--start"}, kUsage, err);
     if (!parsed) return kExitRefused;

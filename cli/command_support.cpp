@@ -134,13 +134,17 @@ std::string WithCodes() {
     return ", that has a stem and a branch (" + std::to_string(astro::kFirstYearWithCodes) + " or later)";
 }
 
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> options(own.begin(), own.end());
+    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
+    return options;
+}
+
 std::optional<Arguments> ParseOmenaryArguments(std::string_view command, const std::vector<std::string>& args,
                                                std::span<const OptionSpec> own,
                                                std::initializer_list<std::string_view> required,
                                                std::string_view usage, std::ostream& err) {
-    std::vector<OptionSpec> options(own.begin(), own.end());
-    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
-    auto parsed = Arguments::Parse(command, args, options, err);
+    auto parsed = Arguments::Parse(command, args, WithRunOptions(own), err);
     if (!parsed) return std::nullopt;
     if (!parsed->Words().empty()) {
         Refuse(err, command, "argument", parsed->Words().front(), usage);
@@ -201,7 +205,7 @@ int ProgramRun::Start(std::ostream& err) {
         return kExitFailed;
     }
     // The window goes on without a glyph the first start could not show; a command's values would lack it.
-    if (!messages_.Texts().empty()) return Failed(err);
+    if (!messages_.Entries().empty()) return Failed(err);
     return kExitOk;
 }
 
@@ -222,9 +226,14 @@ PageSinkScope::~PageSinkScope() {
 
 int ProgramRun::Finish(const report::Page& page, shell::Tab tab, std::ostream& out, std::ostream& err) const {
     if (currentSink != nullptr) {
-        std::ostringstream json;
-        WriteJson(Values(tab), page, json);
-        return currentSink->Take(page, json.str(), err);
+        return currentSink->Take(
+            page,
+            [&] {
+                std::ostringstream json;
+                WriteJson(Values(tab), page, json);
+                return json.str();
+            },
+            err);
     }
     if (!WritePageFiles(page, command_, options_.pdf, options_.png, err)) return kExitFailed;
     if (options_.print) {

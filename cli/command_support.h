@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -66,6 +67,9 @@ inline constexpr OptionSpec kRunOptions[] = {
     {"--print", true,  true}
 };
 
+// The command's own options and the run options.
+std::vector<OptionSpec> WithRunOptions(std::span<const OptionSpec> own);
+
 // The arguments of an omenary command: its own options and those, no bare word, and every required
 // option given. Nothing when an argument is refused (the message, with the usage where it helps, is
 // already on err).
@@ -100,8 +104,9 @@ class CommandLineView final : public report::CalculationView {
 class PageSink {
   public:
     virtual ~PageSink() = default;
-    // The exit status of the run.
-    virtual int Take(const report::Page& page, const std::string& json, std::ostream& err) = 0;
+    // The exit status of the run. json makes the page's JSON, for a sink that keeps it.
+    virtual int Take(const report::Page& page, const std::function<std::string()>& json,
+                     std::ostream& err) = 0;
 };
 
 class PageSinkScope {

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "cli/arguments.h"
 
 namespace omenary::cli {
 
@@ -20,8 +23,11 @@ int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, 
 // coin --stem S --branch B --start BE-MM-DD [--landscape] [--center] ...
 int RunCoinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Whether --list is among the options (in either form; not a value, not after "--"), as read with
+// the options of a single run of the command (own, besides the run options).
+bool IsListRun(const std::vector<std::string>& args, std::span<const OptionSpec> own);
+
 // coin --list FILE --start BE-MM-DD ...: one envelope per row of a spreadsheet's list.
-bool IsListRun(const std::vector<std::string>& args);
 int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // general|marriage --list FILE ...: one page per line of a JSON-lines file, each line the options

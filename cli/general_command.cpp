@@ -30,7 +30,7 @@ constexpr std::string_view kAllowedDegrees =
 }  // namespace
 
 int RunGeneralCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (IsListRun(args)) return RunPageListCommand(kCommand, RunGeneralCommand, args, out, err);
+    if (IsListRun(args, kOptions)) return RunPageListCommand(kCommand, RunGeneralCommand, args, out, err);
     const auto parsed =
         ParseOmenaryArguments(kCommand, args, kOptions, {"--back", "--person1", "--year"}, kUsage, err);
     if (!parsed) return kExitRefused;

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -37,6 +38,11 @@ constexpr OptionSpec kListOptions[] = {
 constexpr std::string_view kListUsage =
     "coin --list FILE --start BE-MM-DD [--landscape] [--center] [--today DATE] [--data DIR] [--pdf FILE] "
     "[--png DIR] [--print [PRINTER]]";
+constexpr OptionSpec kPageListOptions[] = {
+    {"--list", true},
+};
+constexpr std::string_view kPageListUsage =
+    "--list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]";
 
 // The list file's bytes; nothing, said on err, when it cannot be read.
 std::optional<std::string> ReadList(std::string_view command, const fs::path& file, std::ostream& err) {
@@ -61,8 +67,8 @@ std::string OneLine(const std::string& json) {
     return line + "\n";
 }
 
-// Where the pages go: a PDF written whole or not at all, numbered PNGs that are removed again when
-// anything fails, and one print job sent only when every page was drawn.
+// Where the pages go: a PDF written whole or not at all, numbered PNGs of which those that are new
+// are removed again when anything fails, and one print job sent only when every page was drawn.
 class PageOutputs {
   public:
     PageOutputs(std::string_view command, const RunOptions& options, std::size_t count)
@@ -96,12 +102,15 @@ class PageOutputs {
             return Fail(err, *options_.pdf, "the page could not be drawn");
         if (options_.png) {
             const fs::path file = *options_.png / PngName(number);
+            std::error_code unknown;  // a name that cannot be looked at counts as one that stood
+            const bool stood = fs::symlink_status(file, unknown).type() != fs::file_type::not_found;
             QString error;
             if (!qt::WritePng(page, file, &error)) {
                 err << "omenary-cli " << command_ << ": " << qt::ToStdString(error) << "\n";
                 return false;
             }
-            pngs_.push_back(file);
+            // One that replaced a file of an earlier run stays: removing it would lose both.
+            if (!stood) madePngs_.push_back(file);
         }
         if (printJob_ && !printJob_->Add(page)) {
             err << "omenary-cli " << command_ << ": the printer did not take page " << number << "\n";
@@ -126,7 +135,7 @@ class PageOutputs {
     ~PageOutputs() {
         if (done_) return;
         std::error_code error;
-        for (const fs::path& file : pngs_)
+        for (const fs::path& file : madePngs_)
             fs::remove(file, error);
         if (madePngFolder_) fs::remove(*options_.png, error);
     }
@@ -153,7 +162,7 @@ class PageOutputs {
     std::unique_ptr<QSaveFile> pdfFile_;
     std::unique_ptr<qt::PdfPages> pdfPages_;
     std::unique_ptr<PrintJob> printJob_;
-    std::vector<fs::path> pngs_;
+    std::vector<fs::path> madePngs_;  // the PNGs this run wrote where none stood
     bool madePngFolder_ = false;
     bool done_ = false;
 };
@@ -212,56 +221,52 @@ std::optional<std::vector<std::string>> LineArguments(std::string_view line, std
     return args;
 }
 
-// Runs of a command inside a list: their pages either only counted, while the list is checked, or
-// drawn into the outputs with their JSON on one line each.
-class ListPages final : public PageSink {
+// The pages of the runs while the list is checked: that a run got as far as its page is all the
+// check asks, so its JSON is never made.
+class CheckedPages final : public PageSink {
   public:
-    ListPages(PageOutputs* outputs, std::ostream* out) : outputs_(outputs), out_(out) {}
-    int Take(const report::Page& page, const std::string& json, std::ostream& err) override {
-        ++taken_;
-        if (outputs_ == nullptr) return kExitOk;
-        if (!outputs_->Add(page, taken_, err)) return kExitFailed;
-        *out_ << OneLine(json);
+    int Take(const report::Page& /*page*/, const std::function<std::string()>& /*json*/,
+             std::ostream& /*err*/) override {
+        return kExitOk;
+    }
+};
+
+// The page of one line's run, drawn into the outputs as page number, its JSON on one line of out.
+class DrawnPage final : public PageSink {
+  public:
+    DrawnPage(PageOutputs& outputs, std::size_t number, std::ostream& out)
+        : outputs_(outputs), number_(number), out_(out) {}
+    int Take(const report::Page& page, const std::function<std::string()>& json, std::ostream& err) override {
+        if (!outputs_.Add(page, number_, err)) return kExitFailed;
+        out_ << OneLine(json());
         return kExitOk;
     }
 
   private:
-    PageOutputs* outputs_;
-    std::ostream* out_;
-    std::size_t taken_ = 0;
-};
-
-struct ListLine {
-    int number = 0;
-    std::vector<std::string> args;
+    PageOutputs& outputs_;
+    std::size_t number_;
+    std::ostream& out_;
 };
 
 }  // namespace
 
 int RunPageListCommand(std::string_view command, ListedCommand run, const std::vector<std::string>& args,
                        std::ostream& out, std::ostream& err) {
-    std::vector<OptionSpec> options = {
-        {"--list", true}
-    };
-    options.insert(options.end(), std::begin(kRunOptions), std::end(kRunOptions));
-    const auto parsed = Arguments::Parse(command, args, options, err);
+    const auto parsed = ParseOmenaryArguments(command, args, kPageListOptions, {}, kPageListUsage, err);
     if (!parsed) return kExitRefused;
-    if (!parsed->Words().empty())
-        return Refuse(err, command, "argument", parsed->Words().front(),
-                      "--list FILE [--today DATE] [--data DIR] [--pdf FILE] [--png DIR] [--print [PRINTER]]");
     const auto given = ParseRunOptions(command, *parsed, err);
     if (!given) return kExitRefused;
     const fs::path listFile = parsed->Value("--list");
-    const auto bytes = ReadList(command, listFile, err);
+    auto bytes = ReadList(command, listFile, err);
     if (!bytes) return kExitFailed;
 
     // Every line checked by a whole run of the command, before anything is written.
-    std::vector<ListLine> lines;
+    std::vector<std::vector<std::string>> lines;  // each checked line's arguments
     std::vector<std::string> problems;
-    ListPages counted(nullptr, nullptr);
     {
-        const PageSinkScope scope(counted);
-        const TextLines text{std::string(*bytes)};
+        CheckedPages checked;
+        const PageSinkScope scope(checked);
+        const TextLines text{std::move(*bytes)};
         for (std::size_t i = 0; i < text.Count(); ++i) {
             const std::string_view line = text.Line(i);
             if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
@@ -290,7 +295,7 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
                 problems.push_back("omenary-cli " + std::string(command) + ": " + listFile.string() +
                                    " line " + std::to_string(number) + ": " + problem);
             } else {
-                lines.push_back({number, std::move(*lineArgs)});
+                lines.push_back(std::move(*lineArgs));
             }
         }
     }
@@ -305,19 +310,21 @@ int RunPageListCommand(std::string_view command, ListedCommand run, const std::v
 
     PageOutputs outputs(command, *given, lines.size());
     if (!outputs.Open(err)) return kExitFailed;
-    ListPages drawn(&outputs, &out);
-    const PageSinkScope scope(drawn);
     const Progress progress(command, lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        DrawnPage drawn(outputs, i + 1, out);
+        const PageSinkScope scope(drawn);
         std::ostringstream discarded;
-        if (run(lines[i].args, discarded, err) != kExitOk) return kExitFailed;
+        if (run(lines[i], discarded, err) != kExitOk) return kExitFailed;
         progress.Step(i + 1);
     }
     return outputs.Finish(err) ? kExitOk : kExitFailed;
 }
 
-bool IsListRun(const std::vector<std::string>& args) {
-    return std::find(args.begin(), args.end(), "--list") != args.end();
+bool IsListRun(const std::vector<std::string>& args, std::span<const OptionSpec> own) {
+    std::vector<OptionSpec> options = WithRunOptions(own);
+    options.insert(options.end(), std::begin(kPageListOptions), std::end(kPageListOptions));
+    return Arguments::Scan(args, options).Has("--list");
 }
 
 int RunCoinListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -40,7 +40,7 @@ constexpr std::pair<Parent, const char*> kParentOptions[] = {
 }  // namespace
 
 int RunMarriageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (IsListRun(args)) return RunPageListCommand(kCommand, RunMarriageCommand, args, out, err);
+    if (IsListRun(args, kOptions)) return RunPageListCommand(kCommand, RunMarriageCommand, args, out, err);
     const auto parsed = ParseOmenaryArguments(kCommand, args, kOptions, {"--groom", "--bride"}, kUsage, err);
     if (!parsed) return kExitRefused;
     // A parent omitted leaves the list's empty item; "none" selects it.

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "cli/command_support.h"
+#include "cli/commands.h"
 #include "tests/cli/command_test_support.h"
 
 namespace omenary::cli {
@@ -194,6 +196,39 @@ TEST_F(PageListCommand, EachLineIsItsSingleRunAndBadLinesAreNamed) {
         EXPECT_FALSE(fs::exists(pdf));
         EXPECT_FALSE(fs::exists(pngs));
     }
+}
+
+TEST_F(PageListCommand, OnlyAnOptionNamedListMakesAListRun) {
+    constexpr OptionSpec own[] = {
+        {  "--person1"},
+        { "--landscape",        false}
+    };
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {                  {"--today=x", "--list=a"},  true},
+        {                 {"--print", "--list", "a"},  true}, // --print's value is left out before an option
+        {                    {"--person1", "--list"}, false}, // the value of --person1
+        {                      {"--", "--list", "a"}, false},
+        {{"--unknown", "--landscape", "--list", "a"},  true},
+    };
+    for (const auto& [args, listRun] : cases)
+        EXPECT_EQ(IsListRun(args, own), listRun) << args[0] << " " << args[1];
+    Write(root_ / "list.jsonl", "{\"groom\":\"2517\",\"bride\":2520}\n");
+    const CliOutcome run =
+        RunCliInProcess({"marriage", "--list=" + (root_ / "list.jsonl").string(), "--data", kData});
+    EXPECT_EQ(JsonLines(run.out).size(), 1u) << run.err;
+}
+
+TEST_F(PageListCommand, AFailedRunRemovesOnlyThePngsItMade) {
+    const fs::path list = root_ / "list.jsonl", pngs = root_ / "pngs";
+    const std::string line = "{\"groom\":\"2517\",\"bride\":2520}\n";
+    Write(list, line + line + line);
+    fs::create_directories(pngs / "page-0003.png");  // no page can be written there: the third fails
+    Write(pngs / "page-0001.png", "an earlier run's");
+    EXPECT_EQ(RunCliInProcess({"marriage", "--list", list.string(), "--data", kData, "--png", pngs.string()})
+                  .status,
+              1);
+    EXPECT_GT(Read(pngs / "page-0001.png").size(), 1000u) << "replaced by the run: kept";
+    EXPECT_FALSE(fs::exists(pngs / "page-0002.png")) << "made by the run: removed";
 }
 
 }  // namespace
